@@ -1,0 +1,36 @@
+#include "app/failure.h"
+
+#include "ui/layout.h"
+
+#include <QMessageBox>
+
+namespace msweight {
+
+ControlFailure::ControlFailure(QString control, QString operation)
+    : control(std::move(control))
+    , operation(std::move(operation))
+{
+}
+
+QString ControlFailure::Message() const
+{
+    return QStringLiteral("%1: the control \"%2\" cannot be reached.").arg(operation, control);
+}
+
+NoSelectionFailure::NoSelectionFailure(QString page)
+    : page(std::move(page))
+{
+}
+
+QString NoSelectionFailure::Message() const
+{
+    return QStringLiteral("Choose a size on the \"%1\" page first.").arg(page);
+}
+
+void ShowFailure(QWidget *parent, const QString &message)
+{
+    QMessageBox::critical(parent, QString::fromLatin1(WindowCaption.data(), qsizetype(WindowCaption.size())),
+                          message);
+}
+
+} // namespace msweight

@@ -1,0 +1,12 @@
+#include "app/userform1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    msweight::PrepareApplication();
+    msweight::UserForm1 form;
+    form.show();
+    return app.exec();
+}

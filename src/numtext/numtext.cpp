@@ -1,0 +1,201 @@
+#include "numtext.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+namespace msweight {
+
+ConversionFailure::ConversionFailure(QString text, QString box)
+    : text(std::move(text))
+    , box(std::move(box))
+{
+}
+
+QString ConversionFailure::Message() const
+{
+    const QString quoted = QStringLiteral("\"%1\" is not a number.").arg(text);
+    return box.isEmpty() ? quoted : box + QStringLiteral(": ") + quoted;
+}
+
+QString ArithmeticFailure::Message() const
+{
+    return QStringLiteral("The result is beyond the range of numbers the calculator can hold.");
+}
+
+QString DecimalSeparator()
+{
+    return QLocale::system().decimalPoint();
+}
+
+namespace {
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+std::optional<double> ParseNumber(QStringView text, QStringView separator)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && IsBlank(text[i]))
+        ++i;
+    qsizetype end = n;
+    while (end > i && IsBlank(text[end - 1]))
+        --end;
+
+    // Normalise to the C form that from_chars reads: ASCII, '.' as separator.
+    std::string c;
+    c.reserve(std::size_t(end - i));
+    bool negative = false;
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        if (negative)
+            c += '-';
+        ++i;
+    }
+
+    // Decimal exponent of the first significant digit, to tell an underflow
+    // from an overflow when the value is out of range.
+    long long integerDigits = 0; // significant digits before the separator
+    long long leadingZeros = 0;  // zeros after the separator before the first significant digit
+    bool significant = false;
+    qsizetype mantissaDigits = 0;
+    for (; i < end && IsDigit(text[i]); ++i, ++mantissaDigits) {
+        significant = significant || text[i] != u'0';
+        integerDigits += significant;
+        c += char(text[i].unicode());
+    }
+    if (!separator.isEmpty() && text.sliced(i, end - i).startsWith(separator)) {
+        i += separator.size();
+        c += '.';
+        for (; i < end && IsDigit(text[i]); ++i, ++mantissaDigits) {
+            significant = significant || text[i] != u'0';
+            leadingZeros += !significant;
+            c += char(text[i].unicode());
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+
+    long long exponent = 0;
+    if (i < end && (text[i] == u'e' || text[i] == u'E')) {
+        c += 'e';
+        ++i;
+        bool negativeExponent = false;
+        if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+            negativeExponent = text[i] == u'-';
+            c += char(text[i].unicode());
+            ++i;
+        }
+        const qsizetype first = i;
+        for (; i < end && IsDigit(text[i]); ++i) {
+            exponent = std::min(exponent * 10 + (text[i].unicode() - u'0'), 1'000'000'000LL);
+            c += char(text[i].unicode());
+        }
+        if (i == first)
+            return std::nullopt;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != end)
+        return std::nullopt;
+
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(c.data(), c.data() + c.size(), value);
+    if (ptr != c.data() + c.size())
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        const long long magnitude = integerDigits > 0 ? exponent + integerDigits - 1
+                                                      : exponent - leadingZeros - 1;
+        if (magnitude >= 0)
+            return std::nullopt; // beyond the double range
+        return negative ? -0.0 : 0.0; // nearer to zero than to the least subnormal
+    }
+    if (ec != std::errc())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> ParseNumber(QStringView text)
+{
+    return ParseNumber(text, DecimalSeparator());
+}
+
+double TextToNumber(const QString &text)
+{
+    if (const auto value = ParseNumber(text))
+        return *value;
+    throw ConversionFailure(text);
+}
+
+QString NumberToText(double value, QStringView separator)
+{
+    if (value == 0.0)
+        return QStringLiteral("0"); // negative zero too
+
+    // "-d.ddddddddddddddde+XXX": the value rounded to 15 significant digits.
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    const std::string_view s(buffer);
+    const std::size_t e = s.find('e');
+    const int exponent = std::atoi(buffer + e + 1);
+    const bool negative = s.front() == '-';
+    std::string digits;
+    for (char ch : s.substr(0, e))
+        if (ch >= '0' && ch <= '9')
+            digits += ch;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    const auto ascii = [](std::string_view part) {
+        return QLatin1StringView(part.data(), qsizetype(part.size()));
+    };
+    const std::string_view all(digits);
+    QString out;
+    if (negative)
+        out += u'-';
+    if (exponent >= 15 || exponent < -4) {
+        out += ascii(all.substr(0, 1));
+        if (all.size() > 1) {
+            out += separator;
+            out += ascii(all.substr(1));
+        }
+        out += QStringLiteral("E%1%2")
+                   .arg(exponent < 0 ? u'-' : u'+')
+                   .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
+    } else if (exponent < 0) {
+        out += u'0';
+        out += separator;
+        out += QString(-exponent - 1, u'0');
+        out += ascii(all);
+    } else {
+        const auto whole = std::size_t(exponent) + 1;
+        out += ascii(all.substr(0, whole));
+        if (all.size() > whole) {
+            out += separator;
+            out += ascii(all.substr(whole));
+        } else {
+            out += QString(qsizetype(whole - all.size()), u'0');
+        }
+    }
+    return out;
+}
+
+QString NumberToText(double value)
+{
+    return NumberToText(value, DecimalSeparator());
+}
+
+} // namespace msweight

@@ -1,0 +1,255 @@
+#include "ui/builder.h"
+
+#include "ui/layout.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <array>
+
+namespace msweight {
+
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QColor ToQColor(const Colour &colour, const QPalette &palette)
+{
+    if (colour.system < 0)
+        return QColor(colour.red, colour.green, colour.blue);
+    // The classic system colours, by the palette role nearest in meaning.
+    switch (colour.system) {
+    case MenuBackground:
+        return palette.color(QPalette::Window);
+    case WindowBackground:
+        return palette.color(QPalette::Base);
+    case WindowFrame:
+        return palette.color(QPalette::WindowText);
+    case WindowText:
+        return palette.color(QPalette::Text);
+    case HighlightText:
+        return palette.color(QPalette::HighlightedText);
+    case ButtonFace:
+        return palette.color(QPalette::Button);
+    case ButtonText:
+        return palette.color(QPalette::ButtonText);
+    case ButtonHighlight:
+        return palette.color(QPalette::Light);
+    }
+    return palette.color(QPalette::Window);
+}
+
+QFont StyleFont(const StyleSpec &style)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(style.pointSize);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
+    return font;
+}
+
+// Roles that carry a style's text colour and background on each kind.
+struct Roles
+{
+    QPalette::ColorRole text;
+    QPalette::ColorRole background;
+};
+
+Roles RolesOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::TextBox:
+        return {QPalette::Text, QPalette::Base};
+    case Kind::CommandButton:
+        return {QPalette::ButtonText, QPalette::Button};
+    case Kind::Label:
+    case Kind::OptionButton:
+        break;
+    }
+    return {QPalette::WindowText, QPalette::Window};
+}
+
+int FrameStyle(Edge edge)
+{
+    switch (edge) {
+    case Edge::Etched:
+        return QFrame::Box | QFrame::Sunken;
+    case Edge::Raised:
+        return QFrame::Panel | QFrame::Raised;
+    case Edge::Sunken:
+        return QFrame::Panel | QFrame::Sunken;
+    case Edge::Bump:
+        return QFrame::Box | QFrame::Raised;
+    case Edge::Standard:
+    case Edge::Flat:
+        break;
+    }
+    return QFrame::NoFrame;
+}
+
+QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
+{
+    const StyleSpec &style = StyleOf(spec.style);
+    QString caption = ToQString(spec.caption);
+    QWidget *widget = nullptr;
+    switch (spec.kind) {
+    case Kind::Label: {
+        auto *label = new QLabel(caption, page);
+        label->setWordWrap(true);
+        label->setFrameStyle(FrameStyle(style.edge));
+        label->setAlignment((style.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        widget = label;
+        break;
+    }
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(page);
+        box->setReadOnly(spec.style == Style::ResultBox);
+        widget = box;
+        break;
+    }
+    case Kind::OptionButton:
+        widget = new QRadioButton(ToQString(FindRow(spec.name).row->Caption), page);
+        break;
+    case Kind::CommandButton:
+        widget = new QPushButton(caption, page);
+        break;
+    }
+    widget->setObjectName(ToQString(spec.name));
+    widget->setFont(StyleFont(style));
+    QPalette palette = widget->palette();
+    const Roles roles = RolesOf(spec.kind);
+    palette.setColor(roles.text, ToQColor(style.text, palette));
+    palette.setColor(roles.background, ToQColor(style.background, palette));
+    widget->setPalette(palette);
+    widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height));
+    return widget;
+}
+
+// The "ISMC" page keeps the Tab key within itself: from its last control
+// back to its first, and the reverse.
+class CyclingPage : public QWidget
+{
+public:
+    CyclingPage(std::span<const std::string_view> order)
+        : m_order(order)
+    {
+    }
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const QWidget *focus = focusWidget();
+        if (focus) {
+            const auto name = focus->objectName();
+            if (next && name == ToQString(m_order.back()))
+                return Focus(m_order.front());
+            if (!next && name == ToQString(m_order.front()))
+                return Focus(m_order.back());
+        }
+        return QWidget::focusNextPrevChild(next);
+    }
+
+private:
+    bool Focus(std::string_view name)
+    {
+        QWidget *target = findChild<QWidget *>(ToQString(name), Qt::FindDirectChildrenOnly);
+        if (!target)
+            return false;
+        target->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+
+    std::span<const std::string_view> m_order;
+};
+
+// Tabs with the narrow padding of classic forms, so that all eight fit the
+// window side by side.
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 16;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
+void EnsureTahoma()
+{
+    static const bool once = [] {
+        if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+            return true;
+        for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        return true;
+    }();
+    Q_UNUSED(once);
+}
+
+Form BuildForm(QWidget *window)
+{
+    Form form;
+    form.multiPage = new QTabWidget(window);
+    form.multiPage->setObjectName(QStringLiteral("MultiPage1"));
+    QFont tabFont(QStringLiteral("Tahoma"));
+    tabFont.setPointSizeF(FontSize);
+    form.multiPage->setFont(tabFont);
+    QTabBar *tabs = form.multiPage->tabBar();
+    tabs->setUsesScrollButtons(false);
+    tabs->setElideMode(Qt::ElideNone);
+    tabs->setExpanding(false);
+    auto *tabStyle = new CompactTabStyle;
+    tabStyle->setParent(tabs);
+    tabs->setStyle(tabStyle);
+    form.multiPage->setGeometry(0, 0, Pixels(ClientWidth), Pixels(ClientHeight));
+
+    std::array<QWidget *, 9> pages{};
+    for (const PageSpec &spec : Pages()) {
+        QWidget *page = spec.tabCycles ? new CyclingPage(spec.keyboardOrder) : new QWidget;
+        page->setObjectName(QStringLiteral("Page%1").arg(int(spec.page)));
+        page->setAutoFillBackground(true);
+        QPalette palette = page->palette();
+        palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+        page->setPalette(palette);
+        form.multiPage->addTab(page, ToQString(spec.caption));
+        pages[std::size_t(spec.page)] = page;
+    }
+
+    form.controls.reserve(qsizetype(Controls().size()));
+    for (const ControlSpec &spec : Controls()) {
+        QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)]);
+        form.controls.insert(widget->objectName(), widget);
+    }
+    for (const ControlSpec &spec : Controls()) {
+        if (!spec.names.empty()) {
+            static_cast<QLabel *>(form.controls.value(ToQString(spec.name)))
+                ->setBuddy(form.controls.value(ToQString(spec.names)));
+        }
+    }
+
+    for (const PageSpec &spec : Pages()) {
+        for (std::size_t i = 1; i < spec.keyboardOrder.size(); ++i) {
+            QWidget::setTabOrder(form.controls.value(ToQString(spec.keyboardOrder[i - 1])),
+                                 form.controls.value(ToQString(spec.keyboardOrder[i])));
+        }
+    }
+
+    form.multiPage->setCurrentWidget(pages[std::size_t(Page::Page2)]);
+    return form;
+}
+
+} // namespace msweight

@@ -1,0 +1,26 @@
+// Makes the window's tab control, pages and controls from the layout tables.
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+class QTabWidget;
+class QWidget;
+
+namespace msweight {
+
+struct Form
+{
+    QTabWidget *multiPage = nullptr;
+    QHash<QString, QWidget *> controls; // by object name
+};
+
+// Builds MultiPage1 with its eight pages and 267 controls inside `window`,
+// sized to the fixed client area, with the "ISMB" page in front.
+Form BuildForm(QWidget *window);
+
+// Makes Tahoma available: the installed face, or the metric-compatible one
+// that Debian's fonts-wine ships. Call before any font is used.
+void EnsureTahoma();
+
+} // namespace msweight
