@@ -55,6 +55,8 @@ QFont StyleFont(const StyleSpec &style)
     font.setPointSizeF(style.pointSize);
     font.setBold(style.bold);
     font.setUnderline(style.underline);
+    if (style.letterSpacing != 100)
+        font.setLetterSpacing(QFont::PercentageSpacing, style.letterSpacing);
     return font;
 }
 
@@ -97,6 +99,26 @@ int FrameStyle(Edge edge)
     return QFrame::NoFrame;
 }
 
+// An option button that is exclusive with the other option buttons of its
+// page. The toolkit's own exclusive groups let the Tab key stop only once in
+// a group, where the pages' keyboard order visits every option button.
+class OptionButton : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override
+    {
+        setChecked(true);
+        const auto siblings = parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+        for (QRadioButton *sibling : siblings) {
+            if (sibling != this)
+                sibling->setChecked(false);
+        }
+    }
+};
+
 QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
 {
     const StyleSpec &style = StyleOf(spec.style);
@@ -118,9 +140,12 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
         widget = box;
         break;
     }
-    case Kind::OptionButton:
-        widget = new QRadioButton(ToQString(FindRow(spec.name).row->Caption), page);
+    case Kind::OptionButton: {
+        auto *option = new OptionButton(ToQString(FindRow(spec.name).row->Caption), page);
+        option->setAutoExclusive(false);
+        widget = option;
         break;
+    }
     case Kind::CommandButton:
         widget = new QPushButton(caption, page);
         break;

@@ -12,7 +12,7 @@ constexpr StyleSpec StyleTable[] = {
     {Style::HeadingLabel,  9,    true,  true,  true,  Rgb(192, 0, 0),                SystemColour(MenuBackground),      Edge::Raised},
     {Style::PropertyLabel, 8.25, false, false, false, Rgb(128, 0, 0),                SystemColour(ButtonFace),          Edge::Etched},
     {Style::RowLabel,      8.25, true,  false, true,  Rgb(0, 0, 255),                SystemColour(ButtonFace),          Edge::Etched},
-    {Style::NoteLabel,     8.25, false, false, false, Rgb(255, 0, 0),                SystemColour(ButtonFace),          Edge::Flat},
+    {Style::NoteLabel,     8.25, false, false, false, Rgb(255, 0, 0),                SystemColour(ButtonFace),          Edge::Flat, 99},
     {Style::InputBox,      8.25, false, false, false, SystemColour(WindowText),      SystemColour(WindowBackground),    Edge::Sunken},
     {Style::QuantityBox,   8.25, false, false, false, SystemColour(WindowFrame),     SystemColour(WindowBackground),    Edge::Sunken},
     {Style::BoldInputBox,  8.25, true,  false, false, SystemColour(WindowText),      SystemColour(WindowBackground),    Edge::Sunken},

@@ -60,6 +60,9 @@ struct StyleSpec
     Colour text;
     Colour background;
     Edge edge;
+    // Percent of the face's own spacing: the note at the top of the "TP" page
+    // is a hair wider than its label in Tahoma at 96 dpi.
+    double letterSpacing = 100;
 };
 
 struct ControlSpec

@@ -1,0 +1,392 @@
+// The window as a user meets it: real clicks and key presses on the real
+// widgets, offscreen, read back from what the page shows.
+#include "formfixture.h"
+
+#include "catalogue/catalogue.h"
+#include "numtext/numtext.h"
+#include "ui/layout.h"
+
+using namespace msweight;
+
+namespace {
+
+QString Q(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+const QString Overflow = QStringLiteral("The result is beyond the range of numbers the calculator can hold.");
+
+} // namespace
+
+class TestUserForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { f = std::make_unique<FormFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void opensOnBeamPage();
+    void accessKeysBringTheirPages();
+    void altZeroPressesTheAngleButton();
+
+    void sectionWeight_data();
+    void sectionWeight();
+    void failureKeepsPreviousResult_data();
+    void failureKeepsPreviousResult();
+    void resultBoxIgnoresTyping();
+
+    void channelShowsItsProperties();
+    void beamShowsItsProperties();
+    void pagesKeepTheirOwnChoice();
+    void everyOptionButtonSelectsItsRow();
+
+    void keyboardOrder_data();
+    void keyboardOrder();
+    void channelPageTabCycles();
+
+private:
+    std::unique_ptr<FormFixture> f;
+};
+
+void TestUserForm1::opensOnBeamPage()
+{
+    QCOMPARE(f->form->objectName(), QStringLiteral("UserForm1"));
+    QCOMPARE(f->form->windowTitle(), QStringLiteral("M.S(weight)-TKW"));
+    QCOMPARE(f->form->size(), QSize(325, 344));
+    QCOMPARE(f->multiPage()->currentWidget()->objectName(), QStringLiteral("Page2"));
+    QCOMPARE(f->multiPage()->tabText(f->multiPage()->currentIndex()), QStringLiteral("ISM&B"));
+    QVERIFY(f->failures.isEmpty());
+}
+
+void TestUserForm1::accessKeysBringTheirPages()
+{
+    const std::pair<Qt::Key, const char *> keys[] = {
+        {Qt::Key_P, "Page3"}, {Qt::Key_C, "Page1"}, {Qt::Key_A, "Page7"}, {Qt::Key_S, "Page5"},
+        {Qt::Key_R, "Page4"}, {Qt::Key_F, "Page6"}, {Qt::Key_T, "Page8"}, {Qt::Key_B, "Page2"},
+    };
+    for (const auto &[key, page] : keys) {
+        QTest::keyClick(f->form.get(), key, Qt::AltModifier);
+        QCOMPARE(f->multiPage()->currentWidget()->objectName(), QLatin1String(page));
+    }
+}
+
+void TestUserForm1::altZeroPressesTheAngleButton()
+{
+    f->click(QStringLiteral("OptionButton141")); // 200x12, 36.6 kg/m
+    f->type(QStringLiteral("TextBox29"), QStringLiteral("2"));
+    f->type(QStringLiteral("TextBox30"), QStringLiteral("3"));
+    QTest::keyClick(f->form.get(), Qt::Key_0, Qt::AltModifier);
+    // A shortcut presses the button visibly, releasing it a moment later.
+    QTRY_COMPARE(f->text(QStringLiteral("TextBox31")), QStringLiteral("219.6"));
+}
+
+void TestUserForm1::sectionWeight_data()
+{
+    QTest::addColumn<QStringList>("choose");   // option buttons clicked, in order
+    QTest::addColumn<QStringList>("inputs");   // box, text, box, text ...
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("expected");     // the result box afterwards
+    QTest::addColumn<QString>("failure");      // the one failure reported, if any
+
+    const QString none;
+    auto row = [](const char *name, QStringList choose, QStringList inputs, const char *button,
+                  const char *result, const char *expected, const QString &failure = {}) {
+        QTest::newRow(name) << choose << inputs << QString::fromLatin1(button) << QString::fromLatin1(result)
+                            << QString::fromLatin1(expected) << failure;
+    };
+    row("ISMC 6 m x 10 of MC - 75 x 40", {"OptionButton1"}, {"TextBox1", "6", "TextBox2", "10"},
+        "CommandButton1", "TextBox3", "408");
+    row("ISMB 12 m x 3 of MB - 100", {"OptionButton12"}, {"TextBox4", "12", "TextBox5", "3"},
+        "CommandButton2", "TextBox6", "414");
+    row("RO. 5.5 m x 2 of 6 mm", {"OptionButton40"}, {"TextBox11", "5.5", "TextBox12", "2"},
+        "CommandButton4", "TextBox13", "2.42");
+    row("RO. 45 mm uses its table value", {"OptionButton57"}, {"TextBox11", "1", "TextBox12", "1"},
+        "CommandButton4", "TextBox13", "12.29");
+    row("SQ. 42 mm uses its table value", {"OptionButton87"}, {"TextBox14", "1", "TextBox15", "1"},
+        "CommandButton5", "TextBox16", "13.88");
+    row("ISA 1 m of 200x12", {"OptionButton141"}, {"TextBox29", "1", "TextBox30", "1"},
+        "CommandButton8", "TextBox31", "36.6");
+    row("ISA 55X10", {"OptionButton108"}, {"TextBox29", "2", "TextBox30", "1"},
+        "CommandButton8", "TextBox31", "15.8");
+    row("negative length", {"OptionButton1"}, {"TextBox1", "-6", "TextBox2", "7"},
+        "CommandButton1", "TextBox3", "-285.6");
+    row("fractional quantity", {"OptionButton12"}, {"TextBox4", "2", "TextBox5", "2.5"},
+        "CommandButton2", "TextBox6", "57.5");
+    row("zero length", {"OptionButton12"}, {"TextBox4", "0", "TextBox5", "4"},
+        "CommandButton2", "TextBox6", "0");
+    row("blanks and exponent", {"OptionButton1"}, {"TextBox1", "  6e0 ", "TextBox2", "+1E1"},
+        "CommandButton1", "TextBox3", "408");
+    row("underflow is zero", {"OptionButton1"}, {"TextBox1", "1e-200", "TextBox2", "1e-200"},
+        "CommandButton1", "TextBox3", "0");
+    row("the last choice on the page counts", {"OptionButton1", "OptionButton11"},
+        {"TextBox1", "1", "TextBox2", "1"}, "CommandButton1", "TextBox3", "49.4");
+
+    // Each page weighs with the size chosen on it, whatever was chosen later
+    // on another page.
+    row("ISMC after a plate thickness", {"OptionButton1", "OptionButton29"},
+        {"TextBox1", "6", "TextBox2", "10"}, "CommandButton1", "TextBox3", "408");
+    row("ISMB after a channel", {"OptionButton12", "OptionButton1"},
+        {"TextBox4", "12", "TextBox5", "3"}, "CommandButton2", "TextBox6", "414");
+    row("SQ. after a round bar", {"OptionButton73", "OptionButton42"},
+        {"TextBox14", "1", "TextBox15", "1"}, "CommandButton5", "TextBox16", "0.78");
+    row("no size chosen yet", {}, {"TextBox1", "2", "TextBox2", "3"}, "CommandButton1", "TextBox3", "",
+        QStringLiteral("Choose a size on the \"ISMC\" page first."));
+    row("a size chosen on another page only", {"OptionButton26"}, {"TextBox29", "1", "TextBox30", "1"},
+        "CommandButton8", "TextBox31", "", QStringLiteral("Choose a size on the \"ISA\" page first."));
+
+    row("empty length, no size chosen", {}, {"TextBox1", "", "TextBox2", "3"}, "CommandButton1", "TextBox3",
+        "", QStringLiteral("LENGTH (in Meter): \"\" is not a number."));
+    row("letters", {"OptionButton1"}, {"TextBox1", "abc", "TextBox2", "3"}, "CommandButton1", "TextBox3", "",
+        QStringLiteral("LENGTH (in Meter): \"abc\" is not a number."));
+    row("number then letters", {"OptionButton12"}, {"TextBox4", "2", "TextBox5", "6kg"}, "CommandButton2",
+        "TextBox6", "", QStringLiteral("QTY.: \"6kg\" is not a number."));
+    row("both bad: length first", {"OptionButton1"}, {"TextBox1", "x", "TextBox2", "y"}, "CommandButton1",
+        "TextBox3", "", QStringLiteral("LENGTH (in Meter): \"x\" is not a number."));
+    row("RO. both bad: quantity first", {"OptionButton40"}, {"TextBox11", "x", "TextBox12", "y"},
+        "CommandButton4", "TextBox13", "", QStringLiteral("QTY.: \"y\" is not a number."));
+    row("beyond the double range", {"OptionButton1"}, {"TextBox1", "1e400", "TextBox2", "1"},
+        "CommandButton1", "TextBox3", "", QStringLiteral("LENGTH (in Meter): \"1e400\" is not a number."));
+    row("overflow", {"OptionButton1"}, {"TextBox1", "1e200", "TextBox2", "1e200"}, "CommandButton1",
+        "TextBox3", "", Overflow);
+    row("a bad box before the missing size", {}, {"TextBox14", "1", "TextBox15", "two"}, "CommandButton5",
+        "TextBox16", "", QStringLiteral("QTY.: \"two\" is not a number."));
+}
+
+void TestUserForm1::sectionWeight()
+{
+    QFETCH(QStringList, choose);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, button);
+    QFETCH(QString, result);
+    QFETCH(QString, expected);
+    QFETCH(QString, failure);
+
+    for (const QString &option : choose)
+        f->click(option);
+    for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
+        f->type(inputs[i], inputs[i + 1]);
+    f->click(button);
+
+    QCOMPARE(f->text(result), expected);
+    QCOMPARE(f->failures, failure.isEmpty() ? QStringList() : QStringList{failure});
+    for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
+        QCOMPARE(f->text(inputs[i]), inputs[i + 1]); // the inputs stay as typed
+}
+
+void TestUserForm1::failureKeepsPreviousResult_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("first");
+
+    QTest::newRow("ISMC") << "OptionButton2" << "TextBox1" << "TextBox2" << "CommandButton1" << "TextBox3" << "9.2";
+    QTest::newRow("ISMB") << "OptionButton25" << "TextBox4" << "TextBox5" << "CommandButton2" << "TextBox6" << "122.6";
+    QTest::newRow("ISA") << "OptionButton129" << "TextBox29" << "TextBox30" << "CommandButton8" << "TextBox31" << "9.2";
+    QTest::newRow("SQ.") << "OptionButton143" << "TextBox14" << "TextBox15" << "CommandButton5" << "TextBox16" << "153.86";
+    QTest::newRow("RO.") << "OptionButton142" << "TextBox11" << "TextBox12" << "CommandButton4" << "TextBox13" << "120.84";
+}
+
+void TestUserForm1::failureKeepsPreviousResult()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, length);
+    QFETCH(QString, quantity);
+    QFETCH(QString, button);
+    QFETCH(QString, result);
+    QFETCH(QString, first);
+
+    f->click(option);
+    f->type(length, QStringLiteral("1"));
+    f->type(quantity, QStringLiteral("1"));
+    f->click(button);
+    QCOMPARE(f->text(result), first);
+
+    f->type(quantity, QString());
+    f->click(button);
+    QCOMPARE(f->text(result), first);
+    QCOMPARE(f->failures, QStringList{QStringLiteral("QTY.: \"\" is not a number.")});
+
+    f->type(length, QStringLiteral("1e300"));
+    f->type(quantity, QStringLiteral("1e300"));
+    f->click(button);
+    QCOMPARE(f->text(result), first);
+    QCOMPARE(f->failures.size(), 2);
+    QCOMPARE(f->failures.last(), Overflow);
+
+    // Changing inputs or pages leaves the result until its own button runs.
+    f->type(length, QStringLiteral("2"));
+    f->click(QStringLiteral("CommandButton6"));
+    QCOMPARE(f->text(result), first);
+}
+
+void TestUserForm1::resultBoxIgnoresTyping()
+{
+    f->click(QStringLiteral("OptionButton1"));
+    f->type(QStringLiteral("TextBox1"), QStringLiteral("6"));
+    f->type(QStringLiteral("TextBox2"), QStringLiteral("10"));
+    f->click(QStringLiteral("CommandButton1"));
+    auto *result = f->control<QLineEdit>(QStringLiteral("TextBox3"));
+    result->setFocus();
+    QTest::keyClick(result, Qt::Key_End);
+    QTest::keyClicks(result, QStringLiteral("123"));
+    QTest::keyClick(result, Qt::Key_Backspace);
+    QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(result, Qt::Key_Delete);
+    QCOMPARE(result->text(), QStringLiteral("408"));
+    QVERIFY(result->hasSelectedText()); // selectable, not editable
+}
+
+void TestUserForm1::channelShowsItsProperties()
+{
+    const QStringList labels = {"Label36", "Label37", "Label38", "Label39", "Label40", "Label41",
+                                "Label42", "Label43", "Label44", "Label45", "Label46", "Label47"};
+    const QStringList atStart = {"Ixx", "Iyy", "rxx", "ryy", "Zxx", "Zyy",
+                                 "r1", "r2", "Sec. Area", "Cen. of Gravity", "Thk. of Flange", "Thk. of Web"};
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        QCOMPARE(f->text(labels[i]), atStart[i]);
+
+    f->click(QStringLiteral("OptionButton1"));
+    const QStringList first = {"Ixx=76.0cm4", "Iyy=12.6cm4", "rxx=2.96cm", "ryy=1.21cm",
+                               "Zxx=20.3cm3", "Zyy=4.7cm3", "r1=8.5mm", "r2=4.5mm",
+                               "A=8.67cm2", "Cyy=1.31cm", "tf=7.3mm", "tw=4.4mm"};
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        QCOMPARE(f->text(labels[i]), first[i]);
+
+    f->click(QStringLiteral("OptionButton11"));
+    const QStringList last = {"Ixx=15082.8cm4", "Iyy=504.8cm4", "rxx=15.48cm", "ryy=2.83cm",
+                              "Zxx=754.1cm3", "Zyy=66.6cm3", "r1=15.0mm", "r2=7.5mm",
+                              "A=62.93cm2", "Cyy=2.42cm", "tf=15.3mm", "tw=8.6mm"};
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        QCOMPARE(f->text(labels[i]), last[i]);
+
+    // A choice on another page, a calculation or a page change leaves them.
+    f->click(QStringLiteral("OptionButton12"));
+    f->click(QStringLiteral("CommandButton1"));
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        QCOMPARE(f->text(labels[i]), last[i]);
+    QCOMPARE(f->text(QStringLiteral("Label48")), QStringLiteral("Ixx=257.5cm4"));
+}
+
+void TestUserForm1::beamShowsItsProperties()
+{
+    f->click(QStringLiteral("OptionButton12"));
+    QCOMPARE(f->text(QStringLiteral("Label57")), QStringLiteral("b=75mm"));
+    f->click(QStringLiteral("OptionButton25"));
+    QCOMPARE(f->text(QStringLiteral("Label57")), QStringLiteral("b=210mm"));
+    QCOMPARE(f->text(QStringLiteral("Label48")), QStringLiteral("Ixx=91813.0cm4"));
+    QCOMPARE(f->text(QStringLiteral("Label59")), QStringLiteral("tw=12.0mm"));
+    QCOMPARE(f->text(QStringLiteral("Label36")), QStringLiteral("Ixx")); // the channel page is untouched
+}
+
+void TestUserForm1::pagesKeepTheirOwnChoice()
+{
+    f->click(QStringLiteral("OptionButton73")); // SQ. 10 mm
+    f->click(QStringLiteral("OptionButton42")); // RO. 10 mm
+    QVERIFY(f->control<QAbstractButton>(QStringLiteral("OptionButton73"))->isChecked());
+    QVERIFY(f->control<QAbstractButton>(QStringLiteral("OptionButton42"))->isChecked());
+    f->click(QStringLiteral("OptionButton44"));
+    QVERIFY(!f->control<QAbstractButton>(QStringLiteral("OptionButton42"))->isChecked());
+    QVERIFY(f->control<QAbstractButton>(QStringLiteral("OptionButton73"))->isChecked());
+    QVERIFY(f->failures.isEmpty());
+}
+
+// Every option button chooses its own row: one metre of one piece weighs
+// the row's value (a plate of one square metre, the value times 7.85).
+void TestUserForm1::everyOptionButtonSelectsItsRow()
+{
+    struct PageBoxes
+    {
+        Page page;
+        QStringList inputs;
+        const char *button;
+        const char *result;
+    };
+    const PageBoxes pages[] = {
+        {Page::Page1, {"TextBox1", "TextBox2"}, "CommandButton1", "TextBox3"},
+        {Page::Page2, {"TextBox4", "TextBox5"}, "CommandButton2", "TextBox6"},
+        {Page::Page3, {"TextBox7", "TextBox8", "TextBox9"}, "CommandButton3", "TextBox10"},
+        {Page::Page4, {"TextBox11", "TextBox12"}, "CommandButton4", "TextBox13"},
+        {Page::Page5, {"TextBox14", "TextBox15"}, "CommandButton5", "TextBox16"},
+        {Page::Page7, {"TextBox29", "TextBox30"}, "CommandButton8", "TextBox31"},
+    };
+    int rows = 0;
+    for (const CatalogueTable &table : Catalogue()) {
+        const auto boxes = std::find_if(std::begin(pages), std::end(pages),
+                                        [&](const PageBoxes &p) { return p.page == table.page; });
+        QVERIFY(boxes != std::end(pages));
+        for (const QString &box : boxes->inputs)
+            f->type(box, QStringLiteral("1"));
+        for (const CatalogueRow &row : table.Rows) {
+            const QString button = Q(row.ButtonName);
+            f->click(button);
+            QVERIFY2(f->control<QAbstractButton>(button)->isChecked(), qPrintable(button));
+            QCOMPARE(f->control<QAbstractButton>(button)->text(), Q(row.Caption));
+            f->click(QLatin1String(boxes->button));
+            const double expected = table.page == Page::Page3 ? row.Value * 7.85 : row.Value;
+            QCOMPARE(f->text(QLatin1String(boxes->result)), NumberToText(expected, u"."));
+            ++rows;
+        }
+    }
+    QCOMPARE(rows, 153);
+    QVERIFY(f->failures.isEmpty());
+}
+
+void TestUserForm1::keyboardOrder_data()
+{
+    QTest::addColumn<QStringList>("order");
+    for (const PageSpec &page : Pages()) {
+        QStringList order;
+        for (std::string_view name : page.keyboardOrder)
+            order << Q(name);
+        QTest::newRow(qPrintable(QStringLiteral("Page%1").arg(int(page.page)))) << order;
+    }
+    // Two pages spelled out, where the order is not that of the numbers.
+    QTest::newRow("RO. as printed") << QStringList{
+        "TextBox11", "TextBox12", "OptionButton40", "OptionButton41", "OptionButton42", "OptionButton43",
+        "OptionButton44", "OptionButton45", "OptionButton46", "OptionButton47", "OptionButton49",
+        "OptionButton48", "OptionButton50", "OptionButton52", "OptionButton53", "OptionButton54",
+        "OptionButton55", "OptionButton56", "OptionButton57", "OptionButton58", "OptionButton59",
+        "OptionButton60", "OptionButton61", "OptionButton62", "OptionButton63", "OptionButton64",
+        "OptionButton65", "OptionButton66", "OptionButton67", "OptionButton68", "TextBox13",
+        "CommandButton4", "OptionButton51", "OptionButton69", "OptionButton70", "OptionButton142"};
+    QTest::newRow("FL.&TP as printed") << QStringList{
+        "TextBox17", "TextBox18", "CommandButton6", "TextBox19", "TextBox20", "CommandButton7",
+        "TextBox21", "TextBox22", "TextBox23", "TextBox24", "TextBox25", "TextBox26", "TextBox27",
+        "TextBox28"};
+}
+
+void TestUserForm1::keyboardOrder()
+{
+    QFETCH(QStringList, order);
+    f->showPageOf(order.first());
+    QWidget *first = f->control(order.first());
+    first->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), first);
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+    for (qsizetype i = order.size() - 2; i >= 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+}
+
+void TestUserForm1::channelPageTabCycles()
+{
+    f->showPageOf(QStringLiteral("TextBox1"));
+    f->control(QStringLiteral("OptionButton11"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TextBox1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("OptionButton11"));
+}
+
+QTEST_MAIN(TestUserForm1)
+#include "tst_userform1.moc"
