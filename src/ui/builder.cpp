@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include <array>
+#include <limits>
 
 namespace msweight {
 
@@ -137,6 +138,7 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
     case Kind::TextBox: {
         auto *box = new QLineEdit(page);
         box->setReadOnly(spec.style == Style::ResultBox);
+        box->setMaxLength(std::numeric_limits<int>::max()); // no limit on what may be typed or pasted
         widget = box;
         break;
     }
