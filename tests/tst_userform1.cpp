@@ -15,6 +15,12 @@ QString Q(std::string_view text)
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
+// A number written with a '.' as the user's locale writes it.
+QString Localized(QString number)
+{
+    return number.replace(u'.', QLocale::system().decimalPoint());
+}
+
 const QString Overflow = QStringLiteral("The result is beyond the range of numbers the calculator can hold.");
 
 } // namespace
@@ -36,6 +42,7 @@ private slots:
     void failureKeepsPreviousResult_data();
     void failureKeepsPreviousResult();
     void resultBoxIgnoresTyping();
+    void userLocaleSeparator();
 
     void channelShowsItsProperties();
     void beamShowsItsProperties();
@@ -164,13 +171,15 @@ void TestUserForm1::sectionWeight()
     QFETCH(QString, expected);
     QFETCH(QString, failure);
 
+    for (qsizetype i = 1; i < inputs.size(); i += 2)
+        inputs[i] = Localized(inputs[i]);
     for (const QString &option : choose)
         f->click(option);
     for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
         f->type(inputs[i], inputs[i + 1]);
     f->click(button);
 
-    QCOMPARE(f->text(result), expected);
+    QCOMPARE(f->text(result), Localized(expected));
     QCOMPARE(f->failures, failure.isEmpty() ? QStringList() : QStringList{failure});
     for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
         QCOMPARE(f->text(inputs[i]), inputs[i + 1]); // the inputs stay as typed
@@ -240,6 +249,25 @@ void TestUserForm1::resultBoxIgnoresTyping()
     QTest::keyClick(result, Qt::Key_Delete);
     QCOMPARE(result->text(), QStringLiteral("408"));
     QVERIFY(result->hasSelectedText()); // selectable, not editable
+}
+
+// Numbers are read and written with the user's decimal separator; the suite
+// runs once more under a German locale.
+void TestUserForm1::userLocaleSeparator()
+{
+    const QString separator = QLocale::system().decimalPoint();
+    f->click(QStringLiteral("OptionButton40")); // 6 mm round, 0.22 kg/m
+    f->type(QStringLiteral("TextBox11"), QStringLiteral("5") + separator + QStringLiteral("5"));
+    f->type(QStringLiteral("TextBox12"), QStringLiteral("2"));
+    f->click(QStringLiteral("CommandButton4"));
+    QCOMPARE(f->text(QStringLiteral("TextBox13")), QStringLiteral("2") + separator + QStringLiteral("42"));
+    QVERIFY(f->failures.isEmpty());
+    if (separator != QLatin1String(".")) {
+        f->type(QStringLiteral("TextBox12"), QStringLiteral("2.5"));
+        f->click(QStringLiteral("CommandButton4"));
+        QCOMPARE(f->failures, QStringList{QStringLiteral("QTY.: \"2.5\" is not a number.")});
+        QCOMPARE(f->text(QStringLiteral("TextBox13")), QStringLiteral("2") + separator + QStringLiteral("42"));
+    }
 }
 
 void TestUserForm1::channelShowsItsProperties()

@@ -173,7 +173,7 @@ QString NumberToText(double value, QStringView separator)
             out += ascii(all.substr(1));
         }
         out += QStringLiteral("E%1%2")
-                   .arg(exponent < 0 ? u'-' : u'+')
+                   .arg(QChar(exponent < 0 ? u'-' : u'+'))
                    .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
     } else if (exponent < 0) {
         out += u'0';
