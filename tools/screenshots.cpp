@@ -16,7 +16,10 @@ int main(int argc, char *argv[])
     auto *pages = form.findChild<QTabWidget *>(QStringLiteral("MultiPage1"));
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
-        const QString name = pages->widget(i)->objectName().toLower() + suffix + QStringLiteral(".png");
+        // "&FL.&&TP" becomes fl-tp.png
+        QString tab = pages->tabText(i).replace(QStringLiteral("&&"), QStringLiteral("-"));
+        tab.remove(u'&').remove(u'.');
+        const QString name = QStringLiteral("%1-%2%3.png").arg(i + 1).arg(tab.toLower(), suffix);
         if (!form.grab().save(folder.filePath(name)))
             return 1;
     }
