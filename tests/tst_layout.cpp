@@ -5,6 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "ui/layout.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -44,6 +45,8 @@ private slots:
     void boxes();
     void captionsFit();
     void nothingOverlaps();
+    void screenReaderNames_data();
+    void screenReaderNames();
 
 private:
     std::unique_ptr<FormFixture> f;
@@ -283,6 +286,55 @@ void TestLayout::nothingOverlaps()
             const QRect overlap = a & f->control(Q(controls[j].name))->geometry();
             QVERIFY2(overlap.width() <= 1 || overlap.height() <= 1,
                      qPrintable(Q(controls[i].name) + QStringLiteral(" / ") + Q(controls[j].name)));
+        }
+    }
+}
+
+void TestLayout::screenReaderNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("spoken");
+    auto row = [](const char *name, QAccessible::Role role, const char *spoken) {
+        QTest::newRow(name) << QString::fromLatin1(name) << role << QString::fromLatin1(spoken);
+    };
+    row("TextBox1", QAccessible::EditableText, "LENGTH (in Meter)");
+    row("TextBox9", QAccessible::EditableText, "QTY.");
+    row("TextBox3", QAccessible::EditableText, "ISMC total weight (kg)");
+    row("TextBox10", QAccessible::EditableText, "Plate total weight (kg)");
+    row("TextBox17", QAccessible::EditableText, "FLANGE: O / DIA. (in M)");
+    row("TextBox28", QAccessible::EditableText, "FLANGE: QTY.");
+    row("TextBox24", QAccessible::EditableText, "TRANSITION PIECE: HIGHT. (in M)");
+    row("TextBox26", QAccessible::EditableText, "TRANSITION PIECE: QTY.");
+    row("TextBox27", QAccessible::EditableText, "Transition piece total weight (kg)");
+    row("TextBox35", QAccessible::EditableText, "X-3");
+    row("TextBox45", QAccessible::EditableText, "X-6 true length");
+    row("TextBox46", QAccessible::EditableText, "HEIGHT");
+    row("OptionButton108", QAccessible::RadioButton, "55X10");
+    row("OptionButton1", QAccessible::RadioButton, "MC - 75 x 40");
+    row("CommandButton8", QAccessible::Button, "TOTAL WEIGHT (in kg.)");
+    row("CommandButton9", QAccessible::Button, "ANS");
+}
+
+void TestLayout::screenReaderNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, spoken);
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(f->control(name));
+    QVERIFY(control);
+    QCOMPARE(control->role(), role);
+    QCOMPARE(control->text(QAccessible::Name), spoken);
+
+    // Every box has a name of its own among the boxes of its page.
+    for (const ControlSpec &spec : Controls()) {
+        if (spec.kind != Kind::TextBox)
+            continue;
+        const QString spokenName = QAccessible::queryAccessibleInterface(f->control(Q(spec.name)))->text(QAccessible::Name);
+        QVERIFY2(!spokenName.isEmpty(), spec.name.data());
+        for (const ControlSpec &other : Controls()) {
+            if (other.kind == Kind::TextBox && other.page == spec.page && other.name != spec.name)
+                QVERIFY(QString::fromStdString(AccessibleName(other)) != spokenName);
         }
     }
 }

@@ -169,6 +169,8 @@ void NumberTextTest::acceptedText_data()
         {"subnormal 1.5e-320", u"-1.5e-320"_s, nan},
         {"huge negative exponent", u"1e-99999999999999999999"_s, 0.0},
         {"huge negative exponent, negative", u"-1e-99999999999999999999"_s, -0.0},
+        {"negative exponent 2^63", u"1e-9223372036854775808"_s, 0.0},
+        {"negative exponent past 2^63", u"5e-9999999999999999999"_s, 0.0},
         {"zero with a huge exponent", u"0e99999999999"_s, 0.0},
         {"zeros with a huge exponent", u"000.000e99999999999999999999"_s, 0.0},
         {"many digits below the range", u"123456789e-340"_s, nan},
@@ -277,6 +279,9 @@ void NumberTextTest::rejectedText_data()
         {"just over the rounding point of the largest", u"1.797693134862315808e308"_s},
         {"huge exponent", u"1e99999999999999999999"_s},
         {"huge exponent negative number", u"-1e99999999999999999999"_s},
+        {"exponent 2^63", u"1e9223372036854775808"_s},
+        {"exponent past 2^63", u"1e9999999999999999999"_s},
+        {"exponent 2^64", u"1e18446744073709551616"_s},
         {"small fraction scaled past the range", u"0.001e312"_s},
         {"many digits past the range", u"1000000000000000000000e300"_s},
     };

@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -100,26 +101,6 @@ int FrameStyle(Edge edge)
     return QFrame::NoFrame;
 }
 
-// An option button that is exclusive with the other option buttons of its
-// page. The toolkit's own exclusive groups let the Tab key stop only once in
-// a group, where the pages' keyboard order visits every option button.
-class OptionButton : public QRadioButton
-{
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    void nextCheckState() override
-    {
-        setChecked(true);
-        const auto siblings = parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
-        for (QRadioButton *sibling : siblings) {
-            if (sibling != this)
-                sibling->setChecked(false);
-        }
-    }
-};
-
 QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
 {
     const StyleSpec &style = StyleOf(spec.style);
@@ -142,17 +123,16 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
         widget = box;
         break;
     }
-    case Kind::OptionButton: {
-        auto *option = new OptionButton(ToQString(FindRow(spec.name).row->Caption), page);
-        option->setAutoExclusive(false);
-        widget = option;
+    case Kind::OptionButton:
+        widget = new QRadioButton(ToQString(FindRow(spec.name).row->Caption), page);
         break;
-    }
     case Kind::CommandButton:
         widget = new QPushButton(caption, page);
         break;
     }
     widget->setObjectName(ToQString(spec.name));
+    if (spec.kind == Kind::TextBox)
+        widget->setAccessibleName(QString::fromStdString(AccessibleName(spec)));
     widget->setFont(StyleFont(style));
     QPalette palette = widget->palette();
     const Roles roles = RolesOf(spec.kind);
@@ -163,13 +143,15 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
     return widget;
 }
 
-// The "ISMC" page keeps the Tab key within itself: from its last control
-// back to its first, and the reverse.
-class CyclingPage : public QWidget
+// A page whose Tab key follows its keyboard order. The toolkit's own focus
+// chain lets Tab stop only once in a group of option buttons, where the
+// order visits every button. A page that cycles keeps Tab within itself.
+class OrderedPage : public QWidget
 {
 public:
-    CyclingPage(std::span<const std::string_view> order)
+    OrderedPage(std::span<const std::string_view> order, bool cycles)
         : m_order(order)
+        , m_cycles(cycles)
     {
     }
 
@@ -177,27 +159,28 @@ protected:
     bool focusNextPrevChild(bool next) override
     {
         const QWidget *focus = focusWidget();
-        if (focus) {
-            const auto name = focus->objectName();
-            if (next && name == ToQString(m_order.back()))
-                return Focus(m_order.front());
-            if (!next && name == ToQString(m_order.front()))
-                return Focus(m_order.back());
+        const auto at = std::find_if(m_order.begin(), m_order.end(), [focus](std::string_view name) {
+            return focus && focus->objectName() == ToQString(name);
+        });
+        if (at == m_order.end())
+            return QWidget::focusNextPrevChild(next);
+        auto index = std::ptrdiff_t(at - m_order.begin()) + (next ? 1 : -1);
+        const auto size = std::ptrdiff_t(m_order.size());
+        if (index < 0 || index >= size) {
+            if (!m_cycles)
+                return QWidget::focusNextPrevChild(next);
+            index = (index + size) % size;
         }
-        return QWidget::focusNextPrevChild(next);
-    }
-
-private:
-    bool Focus(std::string_view name)
-    {
-        QWidget *target = findChild<QWidget *>(ToQString(name), Qt::FindDirectChildrenOnly);
+        QWidget *target = findChild<QWidget *>(ToQString(m_order[std::size_t(index)]), Qt::FindDirectChildrenOnly);
         if (!target)
             return false;
-        target->setFocus(Qt::TabFocusReason);
+        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
 
+private:
     std::span<const std::string_view> m_order;
+    bool m_cycles;
 };
 
 // Tabs with the narrow padding of classic forms, so that all eight fit the
@@ -246,7 +229,7 @@ Form BuildForm(QWidget *window)
 
     std::array<QWidget *, 9> pages{};
     for (const PageSpec &spec : Pages()) {
-        QWidget *page = spec.tabCycles ? new CyclingPage(spec.keyboardOrder) : new QWidget;
+        QWidget *page = new OrderedPage(spec.keyboardOrder, spec.tabCycles);
         page->setObjectName(QStringLiteral("Page%1").arg(int(spec.page)));
         page->setAutoFillBackground(true);
         QPalette palette = page->palette();

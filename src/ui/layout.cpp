@@ -347,6 +347,25 @@ constexpr std::string_view Page8Order[] = {
     "TextBox44", "TextBox45", "TextBox46", "CommandButton9",
 };
 
+// Result boxes have no label; their buttons say what they hold.
+constexpr std::pair<std::string_view, std::string_view> ResultNames[] = {
+    {"TextBox10", "Plate total weight (kg)"},
+    {"TextBox3", "ISMC total weight (kg)"},
+    {"TextBox6", "ISMB total weight (kg)"},
+    {"TextBox31", "ISA total weight (kg)"},
+    {"TextBox16", "Square bar total weight (kg)"},
+    {"TextBox13", "Round bar total weight (kg)"},
+    {"TextBox20", "Flange total weight (kg)"},
+    {"TextBox27", "Transition piece total weight (kg)"},
+    {"TextBox39", "X-0 true length"},
+    {"TextBox40", "X-1 true length"},
+    {"TextBox41", "X-2 true length"},
+    {"TextBox42", "X-3 true length"},
+    {"TextBox43", "X-4 true length"},
+    {"TextBox44", "X-5 true length"},
+    {"TextBox45", "X-6 true length"},
+};
+
 constexpr PageSpec PageTable[] = {
     {Page::Page3, "&PL.", Page3Order, false},
     {Page::Page1, "ISM&C", Page1Order, true},
@@ -407,6 +426,24 @@ std::string_view NamingCaption(std::string_view box)
             return control.caption;
     }
     return {};
+}
+
+std::string AccessibleName(const ControlSpec &control)
+{
+    if (control.kind != Kind::TextBox)
+        return std::string(control.caption);
+    for (const auto &[box, name] : ResultNames) {
+        if (box == control.name)
+            return std::string(name);
+    }
+    const ControlSpec *heading = nullptr;
+    for (const ControlSpec &other : ControlTable) {
+        if (other.page == control.page && other.style == Style::HeadingLabel && other.top <= control.top
+            && (!heading || other.top > heading->top))
+            heading = &other;
+    }
+    std::string name = heading ? std::string(heading->caption) + ": " : std::string();
+    return name.append(NamingCaption(control.name));
 }
 
 } // namespace msweight

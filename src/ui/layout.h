@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace msweight {
@@ -96,6 +97,12 @@ std::span<const PageSpec> Pages(); // in the order of the tabs
 const ControlSpec *FindControl(std::string_view name);
 // The caption of the label that names `box`, or empty.
 std::string_view NamingCaption(std::string_view box);
+
+// What a screen reader calls the control: an input box by the label that
+// names it, after the heading of its half of the page where there is one
+// ("FLANGE: QTY."); a result box by what it holds; anything else by its
+// caption.
+std::string AccessibleName(const ControlSpec &control);
 
 // Points to pixels at 96 logical dpi, to the nearest pixel.
 constexpr int Pixels(double points)

@@ -1,0 +1,132 @@
+// Click to result: each command button with valid inputs, and a size chosen
+// on the "ISMC" page, from the mouse click to the text its handler writes.
+// Run with -median 9 for steady numbers.
+#include "formfixture.h"
+
+using namespace msweight;
+
+namespace {
+
+// A number written with a '.' as the user's locale writes it.
+QString Localized(QString number)
+{
+    return number.replace(u'.', QLocale::system().decimalPoint());
+}
+
+} // namespace
+
+class BenchClicks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { f = std::make_unique<FormFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void commandButton_data();
+    void commandButton();
+    void channelSize_data();
+    void channelSize();
+
+private:
+    std::unique_ptr<FormFixture> f;
+};
+
+void BenchClicks::commandButton_data()
+{
+    QTest::addColumn<QString>("option"); // the size chosen first, if the page has sizes
+    QTest::addColumn<QStringList>("inputs"); // box, text, box, text ...
+    QTest::addColumn<QString>("result"); // the box written last
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("CommandButton1") << "OptionButton1" << QStringList{"TextBox1", "6", "TextBox2", "10"}
+                                    << "TextBox3" << "408";
+    QTest::newRow("CommandButton2") << "OptionButton12" << QStringList{"TextBox4", "12", "TextBox5", "3"}
+                                    << "TextBox6" << "414";
+    QTest::newRow("CommandButton3") << "OptionButton29"
+                                    << QStringList{"TextBox7", "2.5", "TextBox8", "1.25", "TextBox9", "2"}
+                                    << "TextBox10" << "490.625";
+    QTest::newRow("CommandButton4") << "OptionButton40" << QStringList{"TextBox11", "5.5", "TextBox12", "2"}
+                                    << "TextBox13" << "2.42";
+    QTest::newRow("CommandButton5") << "OptionButton71" << QStringList{"TextBox14", "2", "TextBox15", "3"}
+                                    << "TextBox16" << "1.68";
+    QTest::newRow("CommandButton6") << ""
+                                    << QStringList{"TextBox17", "0.5", "TextBox18", "0.3", "TextBox19", "20",
+                                                   "TextBox28", "4"}
+                                    << "TextBox20" << "78.8768";
+    QTest::newRow("CommandButton7") << ""
+                                    << QStringList{"TextBox21", "1.2", "TextBox22", "0.8", "TextBox23", "1",
+                                                   "TextBox24", "1.5", "TextBox25", "6", "TextBox26", "2"}
+                                    << "TextBox27" << "504.55404";
+    QTest::newRow("CommandButton8") << "OptionButton102" << QStringList{"TextBox29", "2", "TextBox30", "3"}
+                                    << "TextBox31" << "18";
+    QTest::newRow("CommandButton9") << ""
+                                    << QStringList{"TextBox32", "3", "TextBox33", "300", "TextBox34", "1",
+                                                   "TextBox35", "0", "TextBox36", "-3", "TextBox37", "4",
+                                                   "TextBox38", "2.5", "TextBox46", "4"}
+                                    << "TextBox45" << "4.7169905660283";
+}
+
+// The handler runs in full on every click: it reads and converts its boxes
+// and writes its result, even when the text it writes is already there.
+void BenchClicks::commandButton()
+{
+    QFETCH(QString, option);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, result);
+    QFETCH(QString, expected);
+
+    if (!option.isEmpty())
+        f->click(option);
+    for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
+        f->type(inputs[i], Localized(inputs[i + 1]));
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    f->showPageOf(name);
+    auto *button = f->control<QAbstractButton>(name);
+    auto *box = f->control<QLineEdit>(result);
+    const QPoint centre = button->rect().center();
+
+    QString text;
+    QBENCHMARK {
+        QTest::mouseClick(button, Qt::LeftButton, {}, centre);
+        text = box->text();
+    }
+    QCOMPARE(text, Localized(expected));
+    QCOMPARE(f->failures, QStringList());
+}
+
+void BenchClicks::channelSize_data()
+{
+    QTest::addColumn<bool>("alternate");
+    // Every click shows another size: all twelve labels are rewritten.
+    QTest::newRow("OptionButton1, from OptionButton2") << true;
+    // The labels already show the size clicked.
+    QTest::newRow("OptionButton1, again") << false;
+}
+
+// Label47, "tw", is the last of the twelve property labels written.
+void BenchClicks::channelSize()
+{
+    QFETCH(bool, alternate);
+    f->showPageOf(QStringLiteral("OptionButton1"));
+    QAbstractButton *const buttons[] = {f->control<QAbstractButton>(QStringLiteral("OptionButton1")),
+                                        f->control<QAbstractButton>(QStringLiteral("OptionButton2"))};
+    auto *label = f->control<QLabel>(QStringLiteral("Label47"));
+    const QPoint centre = buttons[0]->rect().center();
+    QTest::mouseClick(buttons[1], Qt::LeftButton, {}, centre);
+
+    std::size_t next = 0; // OptionButton1 first
+    QString text;
+    QBENCHMARK {
+        QTest::mouseClick(buttons[next], Qt::LeftButton, {}, centre);
+        text = label->text();
+        next ^= std::size_t(alternate);
+    }
+    // `next` is the button not clicked last.
+    QCOMPARE(text, next == 1 ? QStringLiteral("tw=4.4mm") : QStringLiteral("tw=4.7mm"));
+    QVERIFY(buttons[next ^ 1]->isChecked());
+    QCOMPARE(f->failures, QStringList());
+}
+
+QTEST_MAIN(BenchClicks)
+#include "bench_clicks.moc"
