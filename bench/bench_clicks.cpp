@@ -84,11 +84,10 @@ void BenchClicks::commandButton()
     f->showPageOf(name);
     auto *button = f->control<QAbstractButton>(name);
     auto *box = f->control<QLineEdit>(result);
-    const QPoint centre = button->rect().center();
 
     QString text;
     QBENCHMARK {
-        QTest::mouseClick(button, Qt::LeftButton, {}, centre);
+        QTest::mouseClick(button, Qt::LeftButton);
         text = box->text();
     }
     QCOMPARE(text, Localized(expected));
@@ -112,19 +111,18 @@ void BenchClicks::channelSize()
     QAbstractButton *const buttons[] = {f->control<QAbstractButton>(QStringLiteral("OptionButton1")),
                                         f->control<QAbstractButton>(QStringLiteral("OptionButton2"))};
     auto *label = f->control<QLabel>(QStringLiteral("Label47"));
-    const QPoint centre = buttons[0]->rect().center();
-    QTest::mouseClick(buttons[1], Qt::LeftButton, {}, centre);
+    std::size_t last = alternate ? 1 : 0; // the button clicked last
+    QTest::mouseClick(buttons[last], Qt::LeftButton);
 
-    std::size_t next = 0; // OptionButton1 first
     QString text;
     QBENCHMARK {
-        QTest::mouseClick(buttons[next], Qt::LeftButton, {}, centre);
+        last = alternate ? last ^ 1 : 0;
+        QTest::mouseClick(buttons[last], Qt::LeftButton);
         text = label->text();
-        next ^= std::size_t(alternate);
     }
-    // `next` is the button not clicked last.
-    QCOMPARE(text, next == 1 ? QStringLiteral("tw=4.4mm") : QStringLiteral("tw=4.7mm"));
-    QVERIFY(buttons[next ^ 1]->isChecked());
+    const char *const shown[] = {"tw=4.4mm", "tw=4.7mm"};
+    QCOMPARE(text, QLatin1String(shown[last]));
+    QVERIFY(buttons[last]->isChecked());
     QCOMPARE(f->failures, QStringList());
 }
 

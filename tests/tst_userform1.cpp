@@ -52,6 +52,7 @@ private slots:
     void keyboardOrder_data();
     void keyboardOrder();
     void channelPageTabCycles();
+    void wholeCalculationByKeyboard();
 
 private:
     std::unique_ptr<FormFixture> f;
@@ -414,6 +415,35 @@ void TestUserForm1::channelPageTabCycles()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TextBox1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("OptionButton11"));
+}
+
+// Alt+C, Tab into the page, the length, Tab, the quantity, Tab to the first channel, Space to
+// choose it, back to the button, Space to press it: no mouse at all.
+void TestUserForm1::wholeCalculationByKeyboard()
+{
+    QVERIFY(QTest::qWaitForWindowActive(f->form.get()));
+    auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    QTest::keyClick(f->form.get(), Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(f->multiPage()->currentWidget()->objectName(), QStringLiteral("Page1"));
+    QCOMPARE(QApplication::focusWidget(), f->multiPage()->tabBar()); // the tab has the focus
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TextBox1"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("6"));
+    press(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10"));
+    for (int i = 0; i < 3; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("OptionButton1"));
+    press(Qt::Key_Space);
+    QVERIFY(f->control<QAbstractButton>(QStringLiteral("OptionButton1"))->isChecked());
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CommandButton1"));
+    press(Qt::Key_Space);
+    QCOMPARE(f->text(QStringLiteral("TextBox3")), Localized(QStringLiteral("408")));
+    QCOMPARE(f->text(QStringLiteral("Label44")), QStringLiteral("A=8.67cm2"));
+    QVERIFY(f->failures.isEmpty());
 }
 
 QTEST_MAIN(TestUserForm1)

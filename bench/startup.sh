@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Start-up of the real window against a floor (a window with one label), both
+# up to their first paint on the offscreen platform: median wall time under
+# hyperfine and median peak memory (max RSS) under GNU time, and the ratios
+# form / floor.
+#
+#   bench/startup.sh              build in build-bench/, measure, print
+#   BUILD=dir ROUNDS=n RUNS=n MEMORY_RUNS=n bench/startup.sh
+#
+# The two programs are timed alternately: ROUNDS hyperfine calls of RUNS runs
+# of each, so that a change in the machine's load falls on both alike.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD:-$root/build-bench}
+rounds=${ROUNDS:-10}
+runs=${RUNS:-20}
+memory_runs=${MEMORY_RUNS:-21}
+out=$build/bench/startup
+sudo=$([ "$(id -u)" = 0 ] || echo sudo)
+
+# hyperfine times, GNU time reads max RSS, jq reads hyperfine's JSON.
+missing=()
+command -v hyperfine >/dev/null || missing+=(hyperfine)
+[ -x /usr/bin/time ] || missing+=(time)
+command -v jq >/dev/null || missing+=(jq)
+if [ ${#missing[@]} -gt 0 ]; then
+    $sudo apt-get update
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" --target bench_startup_form bench_startup_floor
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+form=$build/bench/bench_startup_form
+floor=$build/bench/bench_startup_floor
+mkdir -p "$out"
+rm -f "$out"/round-*.json "$out"/*.rss
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+for ((r = 1; r <= rounds; ++r)); do
+    hyperfine -N --warmup 5 --runs "$runs" --style basic \
+        --command-name form --command-name floor \
+        --export-json "$out/round-$r.json" "$form" "$floor" >/dev/null
+done
+# All rounds in one file, each program's times in one list.
+jq -s '{results: [.[].results[]] | group_by(.command)
+        | map({command: .[0].command, times: [.[].times[]]})}' \
+    "$out"/round-*.json >"$out/startup.json"
+
+times() { jq -r --arg c "$1" '.results[] | select(.command == $c) | .times[]' "$out/startup.json"; }
+form_ms=$(times form | median | awk '{ printf "%.2f", $1 * 1000 }')
+floor_ms=$(times floor | median | awk '{ printf "%.2f", $1 * 1000 }')
+
+# Peak memory, the programs again alternately.
+for ((i = 0; i < memory_runs; ++i)); do
+    /usr/bin/time -f %M -a -o "$out/form.rss" "$form"
+    /usr/bin/time -f %M -a -o "$out/floor.rss" "$floor"
+done 2>/dev/null
+form_kib=$(median <"$out/form.rss")
+floor_kib=$(median <"$out/floor.rss")
+
+n=$((rounds * runs))
+echo "start-up to first paint, median of $n runs each (JSON: $out/startup.json)"
+echo "  form   $form_ms ms"
+echo "  floor  $floor_ms ms"
+echo "  ratio  $(awk -v a="$form_ms" -v b="$floor_ms" 'BEGIN { printf "%.3f", a / b }') (goal: at most 1.25)"
+echo "peak memory (max RSS), median of $memory_runs runs each"
+echo "  form   $form_kib KiB"
+echo "  floor  $floor_kib KiB"
+echo "  ratio  $(awk -v a="$form_kib" -v b="$floor_kib" 'BEGIN { printf "%.3f", a / b }') (goal: at most 1.2)"
