@@ -78,9 +78,9 @@ std::string Describe(std::optional<double> value)
     return buffer;
 }
 
-[[noreturn]] void Fail(const char *what, QStringView text, QStringView separator,
-                       std::optional<double> got, std::optional<double> expected,
-                       const char *gotLabel = "got", const char *expectedLabel = "expected")
+[[noreturn]] void Fail(const char *what, QStringView text, QStringView separator, std::optional<double> got,
+                       std::optional<double> expected, const char *gotLabel = "got",
+                       const char *expectedLabel = "expected")
 {
     std::fprintf(stderr,
                  "\nnumtext property broken: %s\n"
@@ -88,8 +88,8 @@ std::string Describe(std::optional<double> value)
                  "  separator \"%s\"\n"
                  "  %-9s %s\n"
                  "  %-9s %s\n",
-                 what, Printable(text).c_str(), Printable(separator).c_str(), gotLabel,
-                 Describe(got).c_str(), expectedLabel, Describe(expected).c_str());
+                 what, Printable(text).c_str(), Printable(separator).c_str(), gotLabel, Describe(got).c_str(),
+                 expectedLabel, Describe(expected).c_str());
     std::abort();
 }
 
@@ -125,14 +125,12 @@ Reference CStrtod(const std::string &cText, QStringView text, QStringView separa
     const double value = strtod_l(cText.c_str(), &end, CLocale());
     const int error = errno;
     if (end != cText.c_str() + cText.size())
-        Fail("strtod_l did not read the whole C form of a grammar number", text, separator,
-             std::nullopt, value);
+        Fail("strtod_l did not read the whole C form of a grammar number", text, separator, std::nullopt, value);
     if (error != 0 && error != ERANGE)
         Fail("strtod_l set an unexpected errno", text, separator, std::nullopt, value);
     const bool overflow = error == ERANGE && std::isinf(value);
     if (!overflow && !std::isfinite(value))
-        Fail("strtod_l gave a non-finite value without ERANGE", text, separator, std::nullopt,
-             value);
+        Fail("strtod_l gave a non-finite value without ERANGE", text, separator, std::nullopt, value);
     return {value, overflow};
 }
 
@@ -141,15 +139,15 @@ Reference CStrtod(const std::string &cText, QStringView text, QStringView separa
 std::optional<std::string> GrammarNumber(QStringView text, QStringView separator)
 {
     enum class State {
-        Lead,      // blanks before the number
-        Sign,      // after the sign
-        Integer,   // in the digits before the separator
-        BareSep,   // separator seen with no digit before it
-        Fraction,  // after the separator with a digit in the mantissa
-        E,         // after e or E
-        ExpSign,   // after the sign of the exponent
-        Exponent,  // in the exponent digits
-        Trail,     // blanks after the number
+        Lead,     // blanks before the number
+        Sign,     // after the sign
+        Integer,  // in the digits before the separator
+        BareSep,  // separator seen with no digit before it
+        Fraction, // after the separator with a digit in the mantissa
+        E,        // after e or E
+        ExpSign,  // after the sign of the exponent
+        Exponent, // in the exponent digits
+        Trail,    // blanks after the number
     };
     State state = State::Lead;
     std::string c;
@@ -259,8 +257,7 @@ std::optional<std::string> GrammarNumber(QStringView text, QStringView separator
         }
         i += step;
     }
-    if (state == State::Integer || state == State::Fraction || state == State::Exponent
-        || state == State::Trail)
+    if (state == State::Integer || state == State::Fraction || state == State::Exponent || state == State::Trail)
         return c;
     return std::nullopt;
 }
@@ -272,20 +269,17 @@ void CheckParse(QStringView text, QStringView separator)
     const std::optional<std::string> cText = GrammarNumber(text, separator);
     if (!cText) {
         if (got)
-            Fail("text outside the number grammar was accepted", text, separator, got,
-                 std::nullopt);
+            Fail("text outside the number grammar was accepted", text, separator, got, std::nullopt);
         return;
     }
     const Reference reference = CStrtod(*cText, text, separator);
     if (reference.overflow) {
         if (got)
-            Fail("a number beyond the double range was accepted", text, separator, got,
-                 std::nullopt);
+            Fail("a number beyond the double range was accepted", text, separator, got, std::nullopt);
         return;
     }
     if (!got)
-        Fail("a number of the grammar within the double range was rejected", text, separator,
-             got, reference.value);
+        Fail("a number of the grammar within the double range was rejected", text, separator, got, reference.value);
     if (!SameBits(*got, reference.value))
         Fail("the parsed double differs from strtod's", text, separator, got, reference.value);
 }
@@ -306,14 +300,10 @@ double Rounded15(double x)
 // The form of NumberToText's text for x (finite, not zero).
 void CheckShape(QStringView text, QStringView separator, double x, double rounded)
 {
-    const auto fail = [&](const char *what) {
-        Fail(what, text, separator, x, rounded, "x", "rounded");
-    };
+    const auto fail = [&](const char *what) { Fail(what, text, separator, x, rounded, "x", "rounded"); };
     qsizetype i = 0;
     const qsizetype n = text.size();
-    const auto digitAt = [&](qsizetype k) {
-        return k < n && text[k].unicode() >= u'0' && text[k].unicode() <= u'9';
-    };
+    const auto digitAt = [&](qsizetype k) { return k < n && text[k].unicode() >= u'0' && text[k].unicode() <= u'9'; };
 
     if (i < n && text[i] == u'-')
         ++i;
@@ -396,8 +386,8 @@ void CheckText(double x)
         QString asDot = text;
         asDot.replace(separator, QStringLiteral("."));
         if (asDot != dotText)
-            Fail("the text with this separator is not the '.' text with the separator changed",
-                 text, separator, x, std::nullopt, "x");
+            Fail("the text with this separator is not the '.' text with the separator changed", text, separator, x,
+                 std::nullopt, "x");
 
         // Whatever ParseNumber makes of the written text agrees with strtod.
         CheckParse(text, separator);
@@ -415,21 +405,19 @@ void CheckText(double x)
             if (std::isinf(rounded))
                 continue; // the known issue described at the top
 #endif
-            Fail("the written text does not read back", text, separator, x, rounded, "x",
-                 "rounded");
+            Fail("the written text does not read back", text, separator, x, rounded, "x", "rounded");
         }
         if (x == 0.0) {
             if (!SameBits(*back, 0.0))
                 Fail("0 did not read back as +0.0", text, separator, back, 0.0);
         } else if (std::isfinite(rounded) && !SameBits(*back, rounded)) {
-            Fail("the written text does not hold x rounded to 15 significant digits", text,
-                 separator, back, rounded, "read back", "rounded");
+            Fail("the written text does not hold x rounded to 15 significant digits", text, separator, back, rounded,
+                 "read back", "rounded");
         }
         const QString again = msweight::NumberToText(*back, separator);
         if (again != text)
-            Fail(("the value read back writes another text: \"" + Printable(again) + "\"")
-                     .c_str(),
-                 text, separator, back, x, "read back", "x");
+            Fail(("the value read back writes another text: \"" + Printable(again) + "\"").c_str(), text, separator,
+                 back, x, "read back", "x");
     }
 }
 

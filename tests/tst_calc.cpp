@@ -33,16 +33,16 @@ QString Text(double value)
 }
 
 // Fails the running test unless `actual` holds exactly `expected`.
-#define COMPARE_BITS(actual, expected)                                                        \
-    do {                                                                                      \
-        const double a_ = (actual);                                                           \
-        const double e_ = (expected);                                                         \
-        if (Bits(a_) != Bits(e_))                                                             \
-            QFAIL(qPrintable(QStringLiteral("got %1 (0x%2), expected %3 (0x%4)")              \
-                                 .arg(a_, 0, 'g', 17)                                         \
-                                 .arg(Bits(a_), 16, 16, QLatin1Char('0'))                     \
-                                 .arg(e_, 0, 'g', 17)                                         \
-                                 .arg(Bits(e_), 16, 16, QLatin1Char('0'))));                  \
+#define COMPARE_BITS(actual, expected)                                           \
+    do {                                                                         \
+        const double a_ = (actual);                                              \
+        const double e_ = (expected);                                            \
+        if (Bits(a_) != Bits(e_))                                                \
+            QFAIL(qPrintable(QStringLiteral("got %1 (0x%2), expected %3 (0x%4)") \
+                                 .arg(a_, 0, 'g', 17)                            \
+                                 .arg(Bits(a_), 16, 16, QLatin1Char('0'))        \
+                                 .arg(e_, 0, 'g', 17)                            \
+                                 .arg(Bits(e_), 16, 16, QLatin1Char('0'))));     \
     } while (false)
 
 // Operands that write their name to a shared log when they are fetched.
@@ -153,8 +153,7 @@ void CalculatorTest::sectionWeight()
     QFETCH(double, unitWeight);
     QFETCH(QString, expected);
 
-    const std::optional<double> weight =
-        Outcome([&] { return SectionWeight(length, quantity, unitWeight); });
+    const std::optional<double> weight = Outcome([&] { return SectionWeight(length, quantity, unitWeight); });
     QVERIFY(weight.has_value());
     QCOMPARE(Text(*weight), expected);
     COMPARE_BITS(*weight, (length * quantity) * unitWeight);
@@ -210,8 +209,7 @@ void CalculatorTest::sectionWeightChecks()
     QFETCH(double, unitWeight);
     QFETCH(bool, fails);
 
-    const std::optional<double> weight =
-        Outcome([&] { return SectionWeight(length, quantity, unitWeight); });
+    const std::optional<double> weight = Outcome([&] { return SectionWeight(length, quantity, unitWeight); });
     QCOMPARE(!weight.has_value(), fails);
 }
 
@@ -226,16 +224,14 @@ void CalculatorTest::sectionWeightChecksOnlyAtTheEnd()
         throw Unconvertible();
     }));
     QVERIFY_THROWS_EXCEPTION(Unconvertible,
-                             SectionWeight(log(u"length"_s, 1e200), log(u"quantity"_s, 1e200),
-                                           unitWeight));
+                             SectionWeight(log(u"length"_s, 1e200), log(u"quantity"_s, 1e200), unitWeight));
     QCOMPARE(log.Names().size(), 3);
     QCOMPARE(log.Names().last(), u"unit weight"_s);
     QVERIFY(log.Names().contains(u"length"_s));
     QVERIFY(log.Names().contains(u"quantity"_s));
 
     FetchLog normal;
-    COMPARE_BITS(SectionWeight(normal(u"length"_s, 6.0), normal(u"quantity"_s, 10.0),
-                               normal(u"unit weight"_s, 6.8)),
+    COMPARE_BITS(SectionWeight(normal(u"length"_s, 6.0), normal(u"quantity"_s, 10.0), normal(u"unit weight"_s, 6.8)),
                  (6.0 * 10.0) * 6.8);
     QCOMPARE(normal.Names().size(), 3);
     QCOMPARE(normal.Names().last(), u"unit weight"_s);
@@ -273,8 +269,7 @@ void CalculatorTest::plateWeight()
     QFETCH(double, thickness);
     QFETCH(QString, expected);
 
-    const std::optional<double> weight =
-        Outcome([&] { return PlateWeight(length, width, quantity, thickness); });
+    const std::optional<double> weight = Outcome([&] { return PlateWeight(length, width, quantity, thickness); });
     QVERIFY(weight.has_value());
     QCOMPARE(Text(*weight), expected);
 }
@@ -340,8 +335,8 @@ void CalculatorTest::plateWeightFetchesAndChecks()
 
     FetchLog log;
     const std::optional<double> weight = Outcome([&] {
-        return PlateWeight(log(u"length"_s, length), log(u"width"_s, width),
-                           log(u"quantity"_s, quantity), log(u"thickness"_s, thickness));
+        return PlateWeight(log(u"length"_s, length), log(u"width"_s, width), log(u"quantity"_s, quantity),
+                           log(u"thickness"_s, thickness));
     });
     QCOMPARE(!weight.has_value(), fails);
     QCOMPARE(log.Names(), fetched);
@@ -380,8 +375,7 @@ void CalculatorTest::flangeWeight()
     QFETCH(double, quantity);
     QFETCH(QString, expected);
 
-    const std::optional<double> weight =
-        Outcome([&] { return FlangeWeight(outer, inner, thickness, quantity); });
+    const std::optional<double> weight = Outcome([&] { return FlangeWeight(outer, inner, thickness, quantity); });
     QVERIFY(weight.has_value());
     QCOMPARE(Text(*weight), expected);
 }
@@ -412,10 +406,8 @@ void CalculatorTest::flangeWeightExact()
     // gives another double: the density taken with the thickness first, or
     // 0.785 with the thickness first.
     const double squares = outer * outer - inner * inner;
-    const double densityFirst =
-        ((squares * CircleAreaFactor) * (thickness * SteelDensity)) * quantity;
-    const double factorFirst =
-        ((squares * (CircleAreaFactor * thickness)) * SteelDensity) * quantity;
+    const double densityFirst = ((squares * CircleAreaFactor) * (thickness * SteelDensity)) * quantity;
+    const double factorFirst = ((squares * (CircleAreaFactor * thickness)) * SteelDensity) * quantity;
     QVERIFY(Bits(densityFirst) != Bits(expected) || Bits(factorFirst) != Bits(expected));
     COMPARE_BITS(FlangeWeight(outer, inner, thickness, quantity), expected);
 }
@@ -431,21 +423,15 @@ void CalculatorTest::flangeWeightFetchesAndChecks_data()
 
     const QStringList diameters{u"outer"_s, u"inner"_s};
     const QStringList all{u"outer"_s, u"inner"_s, u"thickness"_s, u"quantity"_s};
-    QTest::newRow("outer, inner, thickness, quantity")
-        << 0.5 << 0.3 << 20.0 << 4.0 << false << all;
-    QTest::newRow("outer diameter overflows before the thickness")
-        << 1e200 << 0.3 << 20.0 << 4.0 << true << diameters;
-    QTest::newRow("inner diameter overflows before the thickness")
-        << 0.5 << 1e200 << 20.0 << 4.0 << true << diameters;
-    QTest::newRow("both diameters overflow before the thickness")
-        << 1e200 << 1e200 << 20.0 << 4.0 << true << diameters;
+    QTest::newRow("outer, inner, thickness, quantity") << 0.5 << 0.3 << 20.0 << 4.0 << false << all;
+    QTest::newRow("outer diameter overflows before the thickness") << 1e200 << 0.3 << 20.0 << 4.0 << true << diameters;
+    QTest::newRow("inner diameter overflows before the thickness") << 0.5 << 1e200 << 20.0 << 4.0 << true << diameters;
+    QTest::newRow("both diameters overflow before the thickness") << 1e200 << 1e200 << 20.0 << 4.0 << true << diameters;
     QTest::newRow("near the limit, no failure") << 1e154 << 0.0 << 0.1 << 1.0 << false << all;
     QTest::newRow("huge thickness overflows before the quantity")
-        << 1.0 << 0.0 << 1e308 << 4.0 << true
-        << QStringList{u"outer"_s, u"inner"_s, u"thickness"_s};
+        << 1.0 << 0.0 << 1e308 << 4.0 << true << QStringList{u"outer"_s, u"inner"_s, u"thickness"_s};
     QTest::newRow("x 7.85 overflows before the quantity")
-        << 1.0 << 0.0 << 1e308 / 0.785 / 2 << 4.0 << true
-        << QStringList{u"outer"_s, u"inner"_s, u"thickness"_s};
+        << 1.0 << 0.0 << 1e308 / 0.785 / 2 << 4.0 << true << QStringList{u"outer"_s, u"inner"_s, u"thickness"_s};
     QTest::newRow("x quantity overflows") << 1.0 << 0.0 << 1e10 << 1e300 << true << all;
 }
 
@@ -460,8 +446,8 @@ void CalculatorTest::flangeWeightFetchesAndChecks()
 
     FetchLog log;
     const std::optional<double> weight = Outcome([&] {
-        return FlangeWeight(log(u"outer"_s, outer), log(u"inner"_s, inner),
-                            log(u"thickness"_s, thickness), log(u"quantity"_s, quantity));
+        return FlangeWeight(log(u"outer"_s, outer), log(u"inner"_s, inner), log(u"thickness"_s, thickness),
+                            log(u"quantity"_s, quantity));
     });
     QCOMPARE(!weight.has_value(), fails);
     QCOMPARE(log.Names(), fetched);
@@ -483,15 +469,12 @@ void CalculatorTest::transitionPieceWeight_data()
 
     QTest::newRow("all ones") << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << u"28.03078"_s;
     QTest::newRow("no round end") << 2.0 << 1.0 << 0.0 << 1.0 << 5.0 << 1.0 << u"117.75"_s;
-    QTest::newRow("1.2 x 0.8 to 1 diameter") << 1.2 << 0.8 << 1.0 << 1.5 << 6.0 << 2.0
-                                             << u"504.55404"_s;
+    QTest::newRow("1.2 x 0.8 to 1 diameter") << 1.2 << 0.8 << 1.0 << 1.5 << 6.0 << 2.0 << u"504.55404"_s;
     QTest::newRow("zero height") << 1.2 << 0.8 << 1.0 << 0.0 << 6.0 << 2.0 << u"0"_s;
     QTest::newRow("zero thickness") << 1.2 << 0.8 << 1.0 << 1.5 << 0.0 << 2.0 << u"0"_s;
     QTest::newRow("zero quantity") << 1.2 << 0.8 << 1.0 << 1.5 << 6.0 << 0.0 << u"0"_s;
-    QTest::newRow("quantity 2.5 not rounded") << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << 2.5
-                                              << u"70.07695"_s;
-    QTest::newRow("negative quantity") << 1.2 << 0.8 << 1.0 << 1.5 << 6.0 << -2.0
-                                       << u"-504.55404"_s;
+    QTest::newRow("quantity 2.5 not rounded") << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << 2.5 << u"70.07695"_s;
+    QTest::newRow("negative quantity") << 1.2 << 0.8 << 1.0 << 1.5 << 6.0 << -2.0 << u"-504.55404"_s;
     QTest::newRow("round end only") << 0.0 << 0.0 << 1.0 << 1.0 << 1.0 << 1.0 << u"12.33078"_s;
     QTest::newRow("width only") << 0.0 << 1.0 << 0.0 << 1.0 << 1.0 << 1.0 << u"7.85"_s;
 }
@@ -506,9 +489,8 @@ void CalculatorTest::transitionPieceWeight()
     QFETCH(double, quantity);
     QFETCH(QString, expected);
 
-    const std::optional<double> weight = Outcome([&] {
-        return TransitionPieceWeight(length, width, diameter, height, thickness, quantity);
-    });
+    const std::optional<double> weight
+        = Outcome([&] { return TransitionPieceWeight(length, width, diameter, height, thickness, quantity); });
     QVERIFY(weight.has_value());
     QCOMPARE(Text(*weight), expected);
 }
@@ -523,12 +505,9 @@ void CalculatorTest::transitionPieceWeightExact_data()
     QTest::addColumn<double>("quantity");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("0.3 x 1.1 to 0.3, 0.3 high")
-        << 0.3 << 1.1 << 0.3 << 0.3 << 6.0 << 3.0 << 79.3218636;
-    QTest::newRow("0.3 x 2.2 to 0.7, 1.3 high")
-        << 0.3 << 2.2 << 0.7 << 1.3 << 6.0 << 3.0 << 661.20317640000007;
-    QTest::newRow("0.3 x 2.2 to 0.7, 0.9 high")
-        << 0.3 << 2.2 << 0.7 << 0.9 << 6.0 << 3.0 << 457.75604520000002;
+    QTest::newRow("0.3 x 1.1 to 0.3, 0.3 high") << 0.3 << 1.1 << 0.3 << 0.3 << 6.0 << 3.0 << 79.3218636;
+    QTest::newRow("0.3 x 2.2 to 0.7, 1.3 high") << 0.3 << 2.2 << 0.7 << 1.3 << 6.0 << 3.0 << 661.20317640000007;
+    QTest::newRow("0.3 x 2.2 to 0.7, 0.9 high") << 0.3 << 2.2 << 0.7 << 0.9 << 6.0 << 3.0 << 457.75604520000002;
 }
 
 void CalculatorTest::transitionPieceWeightExact()
@@ -545,10 +524,8 @@ void CalculatorTest::transitionPieceWeightExact()
     const double girth = ((width + width) + ((diameter * Pi) + (length + length))) / 2.0;
     QVERIFY(Bits(quantity * (thickness * ((height * girth) * SteelDensity))) != Bits(expected));
     const double halfGirth = width + length + diameter * Pi / 2.0;
-    QVERIFY(Bits(quantity * ((thickness * (height * halfGirth)) * SteelDensity))
-            != Bits(expected));
-    COMPARE_BITS(TransitionPieceWeight(length, width, diameter, height, thickness, quantity),
-                 expected);
+    QVERIFY(Bits(quantity * ((thickness * (height * halfGirth)) * SteelDensity)) != Bits(expected));
+    COMPARE_BITS(TransitionPieceWeight(length, width, diameter, height, thickness, quantity), expected);
 }
 
 void CalculatorTest::transitionPieceWeightFetchesAndChecks_data()
@@ -562,34 +539,21 @@ void CalculatorTest::transitionPieceWeightFetchesAndChecks_data()
     QTest::addColumn<bool>("fails");
     QTest::addColumn<QStringList>("fetched");
 
-    const QStringList order{u"length"_s, u"diameter"_s, u"width"_s,
-                            u"height"_s, u"thickness"_s, u"quantity"_s};
+    const QStringList order{u"length"_s, u"diameter"_s, u"width"_s, u"height"_s, u"thickness"_s, u"quantity"_s};
     QTest::newRow("length, diameter, width, height, thickness, quantity")
         << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << false << order;
-    QTest::newRow("near the limit, no failure") << 4e307 << 1.0 << 1.0 << 1e-10 << 1.0 << 1.0
-                                                << false << order;
-    QTest::newRow("step 1: L + L") << 1e308 << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << true
-                                   << order.first(1);
-    QTest::newRow("step 1: L + L, negative") << -1e308 << 1.0 << 1.0 << 1.0 << 1.0 << 1.0
-                                             << true << order.first(1);
-    QTest::newRow("step 2: D x 3.1416") << 1.0 << 1.0 << 1e308 << 1.0 << 1.0 << 1.0 << true
-                                        << order.first(2);
-    QTest::newRow("step 2: + a") << 1e307 << 1.0 << 5.5e307 << 1.0 << 1.0 << 1.0 << true
-                                 << order.first(2);
-    QTest::newRow("step 3: W + W") << 1.0 << 1e308 << 1.0 << 1.0 << 1.0 << 1.0 << true
-                                   << order.first(3);
-    QTest::newRow("step 3: + b") << 1.0 << 5e307 << 3e307 << 1.0 << 1.0 << 1.0 << true
-                                 << order.first(3);
-    QTest::newRow("step 4: H x c") << 1e9 << 1.0 << 1.0 << 1e300 << 1.0 << 1.0 << true
-                                   << order.first(4);
-    QTest::newRow("step 5: T x d") << 1.0 << 1.0 << 1.0 << 1.0 << 1e308 << 1.0 << true
-                                   << order.first(5);
-    QTest::newRow("step 5: x 7.85") << 1.0 << 1.0 << 1.0 << 1.0 << 5e307 << 1.0 << true
-                                    << order.first(5);
-    QTest::newRow("step 6: Q x e") << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << 1e308 << true
-                                   << order;
-    QTest::newRow("step 6: Q x e, negative") << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << -1e308
-                                             << true << order;
+    QTest::newRow("near the limit, no failure") << 4e307 << 1.0 << 1.0 << 1e-10 << 1.0 << 1.0 << false << order;
+    QTest::newRow("step 1: L + L") << 1e308 << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << true << order.first(1);
+    QTest::newRow("step 1: L + L, negative") << -1e308 << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << true << order.first(1);
+    QTest::newRow("step 2: D x 3.1416") << 1.0 << 1.0 << 1e308 << 1.0 << 1.0 << 1.0 << true << order.first(2);
+    QTest::newRow("step 2: + a") << 1e307 << 1.0 << 5.5e307 << 1.0 << 1.0 << 1.0 << true << order.first(2);
+    QTest::newRow("step 3: W + W") << 1.0 << 1e308 << 1.0 << 1.0 << 1.0 << 1.0 << true << order.first(3);
+    QTest::newRow("step 3: + b") << 1.0 << 5e307 << 3e307 << 1.0 << 1.0 << 1.0 << true << order.first(3);
+    QTest::newRow("step 4: H x c") << 1e9 << 1.0 << 1.0 << 1e300 << 1.0 << 1.0 << true << order.first(4);
+    QTest::newRow("step 5: T x d") << 1.0 << 1.0 << 1.0 << 1.0 << 1e308 << 1.0 << true << order.first(5);
+    QTest::newRow("step 5: x 7.85") << 1.0 << 1.0 << 1.0 << 1.0 << 5e307 << 1.0 << true << order.first(5);
+    QTest::newRow("step 6: Q x e") << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << 1e308 << true << order;
+    QTest::newRow("step 6: Q x e, negative") << 1.0 << 1.0 << 1.0 << 1.0 << 1.0 << -1e308 << true << order;
 }
 
 void CalculatorTest::transitionPieceWeightFetchesAndChecks()
@@ -605,9 +569,8 @@ void CalculatorTest::transitionPieceWeightFetchesAndChecks()
 
     FetchLog log;
     const std::optional<double> weight = Outcome([&] {
-        return TransitionPieceWeight(log(u"length"_s, length), log(u"width"_s, width),
-                                     log(u"diameter"_s, diameter), log(u"height"_s, height),
-                                     log(u"thickness"_s, thickness),
+        return TransitionPieceWeight(log(u"length"_s, length), log(u"width"_s, width), log(u"diameter"_s, diameter),
+                                     log(u"height"_s, height), log(u"thickness"_s, thickness),
                                      log(u"quantity"_s, quantity));
     });
     QCOMPARE(!weight.has_value(), fails);
@@ -641,8 +604,7 @@ void CalculatorTest::trueLength()
     QFETCH(QString, expected);
     QFETCH(double, exact);
 
-    const std::optional<double> length =
-        Outcome([&] { return TrueLength(inclinedLength, height); });
+    const std::optional<double> length = Outcome([&] { return TrueLength(inclinedLength, height); });
     QVERIFY(length.has_value());
     QCOMPARE(Text(*length), expected);
     COMPARE_BITS(*length, exact);
@@ -671,9 +633,8 @@ void CalculatorTest::trueLengthFetchesAndChecks()
     QFETCH(bool, fails);
 
     FetchLog log;
-    const std::optional<double> length = Outcome([&] {
-        return TrueLength(log(u"inclined length"_s, inclinedLength), log(u"height"_s, height));
-    });
+    const std::optional<double> length
+        = Outcome([&] { return TrueLength(log(u"inclined length"_s, inclinedLength), log(u"height"_s, height)); });
     QCOMPARE(!length.has_value(), fails);
     QCOMPARE(log.Names(), (QStringList{u"height"_s, u"inclined length"_s}));
 }

@@ -43,10 +43,7 @@ public:
     {
         steps << QStringLiteral("Page%1=%2").arg(int(page)).arg(value);
     }
-    void SetCaption(std::string_view label, std::string_view text) override
-    {
-        steps << Q(label) + u'=' + Q(text);
-    }
+    void SetCaption(std::string_view label, std::string_view text) override { steps << Q(label) + u'=' + Q(text); }
     QStringList steps;
 };
 
@@ -77,12 +74,18 @@ void TestCatalogue::tablesAndSizes_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("plates") << "PlateThicknesses" << 3 << 24 << "OptionButton26" << "OptionButton153";
-    QTest::newRow("channels") << "ChannelSections" << 1 << 11 << "OptionButton1" << "OptionButton11";
-    QTest::newRow("beams") << "BeamSections" << 2 << 14 << "OptionButton12" << "OptionButton25";
-    QTest::newRow("angles") << "AngleSections" << 7 << 40 << "OptionButton102" << "OptionButton141";
-    QTest::newRow("square bars") << "SquareBars" << 5 << 32 << "OptionButton71" << "OptionButton143";
-    QTest::newRow("round bars") << "RoundBars" << 4 << 32 << "OptionButton40" << "OptionButton142";
+    QTest::newRow("plates") << "PlateThicknesses" << 3 << 24 << "OptionButton26"
+                            << "OptionButton153";
+    QTest::newRow("channels") << "ChannelSections" << 1 << 11 << "OptionButton1"
+                              << "OptionButton11";
+    QTest::newRow("beams") << "BeamSections" << 2 << 14 << "OptionButton12"
+                           << "OptionButton25";
+    QTest::newRow("angles") << "AngleSections" << 7 << 40 << "OptionButton102"
+                            << "OptionButton141";
+    QTest::newRow("square bars") << "SquareBars" << 5 << 32 << "OptionButton71"
+                                 << "OptionButton143";
+    QTest::newRow("round bars") << "RoundBars" << 4 << 32 << "OptionButton40"
+                                << "OptionButton142";
 }
 
 void TestCatalogue::tablesAndSizes()
@@ -140,14 +143,12 @@ void TestCatalogue::propertyTexts_data()
                               << QStringList{"Label36", "Label37", "Label38", "Label39", "Label40", "Label41",
                                              "Label42", "Label43", "Label44", "Label45", "Label46", "Label47"}
                               << QStringList{"Ixx=", "Iyy=", "rxx=", "ryy=", "Zxx=", "Zyy=",
-                                             "r1=", "r2=", "A=", "Cyy=", "tf=", "tw="}
+                                             "r1=",  "r2=",  "A=",   "Cyy=", "tf=",  "tw="}
                               << "cm";
-    QTest::newRow("beams") << "BeamSections"
-                           << QStringList{"Label48", "Label49", "Label50", "Label51", "Label52", "Label53",
-                                          "Label54", "Label55", "Label56", "Label57", "Label58", "Label59"}
-                           << QStringList{"Ixx=", "Iyy=", "rxx=", "ryy=", "Zxx=", "Zyy=",
-                                          "r1=", "r2=", "A=", "b=", "tf=", "tw="}
-                           << "mm";
+    QTest::newRow("beams")
+        << "BeamSections" << QStringList{"Label48", "Label49", "Label50", "Label51", "Label52", "Label53",
+                                         "Label54", "Label55", "Label56", "Label57", "Label58", "Label59"}
+        << QStringList{"Ixx=", "Iyy=", "rxx=", "ryy=", "Zxx=", "Zyy=", "r1=", "r2=", "A=", "b=", "tf=", "tw="} << "mm";
 }
 
 // Twelve texts for every channel and beam, each beginning with its label's
@@ -211,9 +212,11 @@ void TestCatalogue::barsAndPlates()
 // five rows that the tables print otherwise.
 void TestCatalogue::areaRule()
 {
-    const std::set<std::pair<std::string_view, std::string_view>> exceptions = {
-        {"RoundBars", "45 mm"}, {"RoundBars", "60 mm"}, {"RoundBars", "65 mm"},
-        {"RoundBars", "75 mm"}, {"SquareBars", "42 mm"}};
+    const std::set<std::pair<std::string_view, std::string_view>> exceptions = {{"RoundBars", "45 mm"},
+                                                                                {"RoundBars", "60 mm"},
+                                                                                {"RoundBars", "65 mm"},
+                                                                                {"RoundBars", "75 mm"},
+                                                                                {"SquareBars", "42 mm"}};
     int outside = 0;
     for (std::string_view name : {"SquareBars", "RoundBars"}) {
         const CatalogueTable &table = Table(name);

@@ -15,8 +15,8 @@ QString NotANumber(const char *box, const char *text)
 }
 
 const QStringList FlangeBoxes = {"TextBox17", "TextBox18", "TextBox19", "TextBox28", "TextBox20"};
-const QStringList PieceBoxes = {"TextBox21", "TextBox22", "TextBox23", "TextBox24",
-                                "TextBox25", "TextBox26", "TextBox27"};
+const QStringList PieceBoxes
+    = {"TextBox21", "TextBox22", "TextBox23", "TextBox24", "TextBox25", "TextBox26", "TextBox27"};
 
 } // namespace
 
@@ -54,12 +54,12 @@ void TestFabrication::calculate_data()
     QTest::addColumn<QStringList>("expect"); // box, text, ...
     QTest::addColumn<QString>("failure");
 
-    auto plate = [](const char *name, const char *option, QStringList lwq, const char *result,
-                    const QString &failure = {}) {
-        QTest::newRow(name) << (option ? QStringList{option} : QStringList{})
-                            << QStringList{"TextBox7", lwq[0], "TextBox8", lwq[1], "TextBox9", lwq[2]}
-                            << "CommandButton3" << QStringList{"TextBox10", result} << failure;
-    };
+    auto plate
+        = [](const char *name, const char *option, QStringList lwq, const char *result, const QString &failure = {}) {
+              QTest::newRow(name) << (option ? QStringList{option} : QStringList{})
+                                  << QStringList{"TextBox7", lwq[0], "TextBox8", lwq[1], "TextBox9", lwq[2]}
+                                  << "CommandButton3" << QStringList{"TextBox10", result} << failure;
+          };
     plate("plate 2.5 x 1.25 x 2 of 10 mm", "OptionButton29", {"2.5", "1.25", "2"}, "490.625");
     plate("plate 6.3 x 1.5 of 12 mm", "OptionButton30", {"6.3", "1.5", "1"}, "890.19");
     plate("plate 2 x 1 of 5 mm", "OptionButton26", {"2", "1", "1"}, "78.5");
@@ -77,19 +77,17 @@ void TestFabrication::calculate_data()
     plate("overflow in the last steps", "OptionButton153", {"1e150", "1e150", "1e10"}, "", Overflow);
 
     // A channel chosen on "ISMC" is no thickness for the plate.
-    QTest::newRow("plate keeps its own thickness")
-        << QStringList{"OptionButton26", "OptionButton1"}
-        << QStringList{"TextBox7", "2", "TextBox8", "1", "TextBox9", "1"} << "CommandButton3"
-        << QStringList{"TextBox10", "78.5"} << QString();
+    QTest::newRow("plate keeps its own thickness") << QStringList{"OptionButton26", "OptionButton1"}
+                                                   << QStringList{"TextBox7", "2", "TextBox8", "1", "TextBox9", "1"}
+                                                   << "CommandButton3" << QStringList{"TextBox10", "78.5"} << QString();
     QTest::newRow("plate thickness chosen on no page but ISMC")
         << QStringList{"OptionButton1"} << QStringList{"TextBox7", "2", "TextBox8", "1", "TextBox9", "1"}
         << "CommandButton3" << QStringList{"TextBox10", ""}
         << QStringLiteral("Choose a size on the \"PL.\" page first.");
 
     auto flange = [](const char *name, QStringList dDtq, const char *result, const QString &failure = {}) {
-        QTest::newRow(name) << QStringList{}
-                            << QStringList{"TextBox17", dDtq[0], "TextBox18", dDtq[1], "TextBox19", dDtq[2],
-                                           "TextBox28", dDtq[3]}
+        QTest::newRow(name) << QStringList{} << QStringList{"TextBox17", dDtq[0], "TextBox18", dDtq[1],
+                                                            "TextBox19", dDtq[2], "TextBox28", dDtq[3]}
                             << "CommandButton6" << QStringList{"TextBox20", result} << failure;
     };
     flange("flange 0.5 / 0.3 x 20 x 4", {"0.5", "0.3", "20", "4"}, "78.8768");
@@ -131,29 +129,30 @@ void TestFabrication::calculate_data()
     piece("overflow of the quantity", {"1", "1", "1", "1", "1", "1e308"}, "", Overflow);
 
     QTest::newRow("true lengths, all rows")
-        << QStringList{}
-        << QStringList{"TextBox32", "3", "TextBox33", "300", "TextBox34", "1", "TextBox35", "0",
-                       "TextBox36", "-3", "TextBox37", "4", "TextBox38", "2.5", "TextBox46", "4"}
-        << "CommandButton9"
-        << QStringList{"TextBox39", "5", "TextBox40", "300.026665481587", "TextBox41", "4.12310562561766",
-                       "TextBox42", "4", "TextBox43", "5", "TextBox44", "5.65685424949238",
-                       "TextBox45", "4.7169905660283"}
+        << QStringList{} << QStringList{"TextBox32", "3",  "TextBox33", "300", "TextBox34", "1",   "TextBox35", "0",
+                                        "TextBox36", "-3", "TextBox37", "4",   "TextBox38", "2.5", "TextBox46", "4"}
+        << "CommandButton9" << QStringList{"TextBox39", "5",
+                                           "TextBox40", "300.026665481587",
+                                           "TextBox41", "4.12310562561766",
+                                           "TextBox42", "4",
+                                           "TextBox43", "5",
+                                           "TextBox44", "5.65685424949238",
+                                           "TextBox45", "4.7169905660283"}
         << QString();
     QTest::newRow("true length in millimetres")
         << QStringList{} << QStringList{"TextBox32", "300", "TextBox46", "400"} << "CommandButton9"
         << QStringList{"TextBox39", "500", "TextBox40", ""} << NotANumber("X-1", "");
-    QTest::newRow("square root of two")
-        << QStringList{} << QStringList{"TextBox32", "1", "TextBox46", "1"} << "CommandButton9"
-        << QStringList{"TextBox39", "1.4142135623731"} << NotANumber("X-1", "");
-    QTest::newRow("height zero")
-        << QStringList{} << QStringList{"TextBox32", "-7", "TextBox33", "0", "TextBox46", "0"} << "CommandButton9"
-        << QStringList{"TextBox39", "7", "TextBox40", "0", "TextBox41", ""} << NotANumber("X-2", "");
+    QTest::newRow("square root of two") << QStringList{} << QStringList{"TextBox32", "1", "TextBox46", "1"}
+                                        << "CommandButton9" << QStringList{"TextBox39", "1.4142135623731"}
+                                        << NotANumber("X-1", "");
+    QTest::newRow("height zero") << QStringList{} << QStringList{"TextBox32", "-7", "TextBox33", "0", "TextBox46", "0"}
+                                 << "CommandButton9" << QStringList{"TextBox39", "7", "TextBox40", "0", "TextBox41", ""}
+                                 << NotANumber("X-2", "");
     QTest::newRow("overflow in the third row")
         << QStringList{}
         << QStringList{"TextBox32", "3", "TextBox33", "6", "TextBox34", "1e200", "TextBox35", "1", "TextBox46", "4"}
         << "CommandButton9"
-        << QStringList{"TextBox39", "5", "TextBox40", "7.21110255092798", "TextBox41", "", "TextBox42", ""}
-        << Overflow;
+        << QStringList{"TextBox39", "5", "TextBox40", "7.21110255092798", "TextBox41", "", "TextBox42", ""} << Overflow;
 }
 
 void TestFabrication::calculate()
@@ -184,13 +183,17 @@ void TestFabrication::failureKeepsPreviousResult_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QStringList>("breaking"); // box, text that then fails
     QTest::newRow("PL.") << QStringList{"TextBox7", "2", "TextBox8", "1", "TextBox9", "1"} << "CommandButton3"
-                         << "TextBox10" << "78.5" << QStringList{"TextBox9", "one"};
+                         << "TextBox10"
+                         << "78.5" << QStringList{"TextBox9", "one"};
     QTest::newRow("FLANGE") << QStringList{"TextBox17", "0.5", "TextBox18", "0.3", "TextBox19", "20", "TextBox28", "4"}
-                            << "CommandButton6" << "TextBox20" << "78.8768" << QStringList{"TextBox19", ""};
-    QTest::newRow("TRANSITION PIECE")
-        << QStringList{"TextBox21", "1", "TextBox22", "1", "TextBox23", "1", "TextBox24", "1", "TextBox25", "1",
-                       "TextBox26", "1"}
-        << "CommandButton7" << "TextBox27" << "28.03078" << QStringList{"TextBox24", "1e308", "TextBox25", "1e308"};
+                            << "CommandButton6"
+                            << "TextBox20"
+                            << "78.8768" << QStringList{"TextBox19", ""};
+    QTest::newRow("TRANSITION PIECE") << QStringList{"TextBox21", "1", "TextBox22", "1", "TextBox23", "1",
+                                                     "TextBox24", "1", "TextBox25", "1", "TextBox26", "1"}
+                                      << "CommandButton7"
+                                      << "TextBox27"
+                                      << "28.03078" << QStringList{"TextBox24", "1e308", "TextBox25", "1e308"};
 }
 
 void TestFabrication::failureKeepsPreviousResult()
@@ -224,8 +227,8 @@ void TestFabrication::halvesOfTheFlangePageApart()
     for (const QString &box : PieceBoxes)
         QCOMPARE(f->text(box), QString());
 
-    typeAll({"TextBox21", "1", "TextBox22", "1", "TextBox23", "1", "TextBox24", "1", "TextBox25", "1",
-             "TextBox26", "1"});
+    typeAll(
+        {"TextBox21", "1", "TextBox22", "1", "TextBox23", "1", "TextBox24", "1", "TextBox25", "1", "TextBox26", "1"});
     typeAll({"TextBox17", "bad"});
     f->click(QStringLiteral("CommandButton7"));
     QCOMPARE(f->text(QStringLiteral("TextBox27")), QStringLiteral("28.03078"));
@@ -247,8 +250,10 @@ void TestFabrication::halvesOfTheFlangePageApart()
 // and the rows from it down as they were.
 void TestFabrication::trueLengthsRowByRow()
 {
-    const QStringList inputs = {"TextBox32", "TextBox33", "TextBox34", "TextBox35", "TextBox36", "TextBox37", "TextBox38"};
-    const QStringList outputs = {"TextBox39", "TextBox40", "TextBox41", "TextBox42", "TextBox43", "TextBox44", "TextBox45"};
+    const QStringList inputs
+        = {"TextBox32", "TextBox33", "TextBox34", "TextBox35", "TextBox36", "TextBox37", "TextBox38"};
+    const QStringList outputs
+        = {"TextBox39", "TextBox40", "TextBox41", "TextBox42", "TextBox43", "TextBox44", "TextBox45"};
     for (const QString &box : inputs)
         f->type(box, QStringLiteral("3"));
     f->type(QStringLiteral("TextBox46"), QStringLiteral("4"));
@@ -266,7 +271,8 @@ void TestFabrication::trueLengthsRowByRow()
 
 void TestFabrication::emptyHeightChangesNoRow()
 {
-    const QStringList outputs = {"TextBox39", "TextBox40", "TextBox41", "TextBox42", "TextBox43", "TextBox44", "TextBox45"};
+    const QStringList outputs
+        = {"TextBox39", "TextBox40", "TextBox41", "TextBox42", "TextBox43", "TextBox44", "TextBox45"};
     for (int row = 32; row <= 38; ++row)
         f->type(QStringLiteral("TextBox%1").arg(row), QString::number(row));
     f->type(QStringLiteral("TextBox46"), QStringLiteral("0"));

@@ -54,8 +54,8 @@ private:
 
 void TestLayout::everyControlOnePage()
 {
-    const std::pair<const char *, int> kinds[] = {
-        {"TextBox", 46}, {"Label", 59}, {"OptionButton", 153}, {"CommandButton", 9}};
+    const std::pair<const char *, int> kinds[]
+        = {{"TextBox", 46}, {"Label", 59}, {"OptionButton", 153}, {"CommandButton", 9}};
     int total = 0;
     for (const auto &[prefix, count] : kinds) {
         for (int i = 1; i <= count; ++i) {
@@ -179,8 +179,7 @@ void TestLayout::stylesLookAsDrawn_data()
     QTest::newRow("PropertyLabel") << "Label59" << 8.25 << false << false << QColor(128, 0, 0) << system;
     QTest::newRow("RowLabel") << "Label33" << 8.25 << true << false << QColor(0, 0, 255) << system;
     QTest::newRow("NoteLabel") << "Label35" << 8.25 << false << false << QColor(255, 0, 0) << system;
-    QTest::newRow("ResultBox") << "TextBox45" << 8.25 << true << false << QColor(64, 0, 64)
-                               << QColor(192, 255, 255);
+    QTest::newRow("ResultBox") << "TextBox45" << 8.25 << true << false << QColor(64, 0, 64) << QColor(192, 255, 255);
     QTest::newRow("TotalButton") << "CommandButton7" << 8.25 << true << false << QColor(255, 0, 255) << system;
     QTest::newRow("AnswerButton") << "CommandButton9" << 9.0 << true << false << QColor(255, 0, 255) << system;
     QTest::newRow("InputBox") << "TextBox32" << 8.25 << false << false << system << system;
@@ -228,8 +227,7 @@ void TestLayout::boxes()
         if (!result && i != 9)
             QCOMPARE(box->palette().color(QPalette::Text), app.color(QPalette::Text));
     }
-    QCOMPARE(f->control(QStringLiteral("TextBox9"))->palette().color(QPalette::Text),
-             app.color(QPalette::WindowText));
+    QCOMPARE(f->control(QStringLiteral("TextBox9"))->palette().color(QPalette::Text), app.color(QPalette::WindowText));
     for (int i = 1; i <= 153; ++i)
         QVERIFY(!f->control<QRadioButton>(QStringLiteral("OptionButton%1").arg(i))->isChecked());
 }
@@ -330,7 +328,8 @@ void TestLayout::screenReaderNames()
     for (const ControlSpec &spec : Controls()) {
         if (spec.kind != Kind::TextBox)
             continue;
-        const QString spokenName = QAccessible::queryAccessibleInterface(f->control(Q(spec.name)))->text(QAccessible::Name);
+        const QString spokenName
+            = QAccessible::queryAccessibleInterface(f->control(Q(spec.name)))->text(QAccessible::Name);
         QVERIFY2(!spokenName.isEmpty(), spec.name.data());
         for (const ControlSpec &other : Controls()) {
             if (other.kind == Kind::TextBox && other.page == spec.page && other.name != spec.name)

@@ -51,9 +51,10 @@ private:
 
 QString TestMonkey::randomText(std::mt19937 &rng, const QString &separator)
 {
-    static const QStringList odd = {"", " ", "abc", "1e", "--1", "1.2.3", "inf", "nan", "0x1A", "1,000",
-                                    "1e400", "-1e309", "1e200", "-1e200", "1e-200", "1e-400", "+0", "-0",
-                                    "12kg", ".", "e5", " 7 ", "1 2", "9999999999999999999999"};
+    static const QStringList odd
+        = {"",     " ",     "abc",   "1e",     "--1",   "1.2.3",  "inf",    "nan",
+           "0x1A", "1,000", "1e400", "-1e309", "1e200", "-1e200", "1e-200", "1e-400",
+           "+0",   "-0",    "12kg",  ".",      "e5",    " 7 ",    "1 2",    "9999999999999999999999"};
     switch (rng() % 4) {
     case 0:
         return odd[qsizetype(rng() % odd.size())];
@@ -141,7 +142,8 @@ void TestMonkey::randomSession()
             if (box == typed)
                 QVERIFY2(now == text, qPrintable(where + QStringLiteral(": typing into ") + box));
             else if (!written.contains(box))
-                QVERIFY2(now == before[box], qPrintable(where + QStringLiteral(": ") + box + QStringLiteral(" changed")));
+                QVERIFY2(now == before[box],
+                         qPrintable(where + QStringLiteral(": ") + box + QStringLiteral(" changed")));
             before[box] = now;
         }
         // A click that reported nothing has written all its results.

@@ -48,16 +48,16 @@ const QString Dot = QStringLiteral(".");
 const QString Comma = QStringLiteral(",");
 
 // Fails the running test unless `actual` holds exactly `expected`.
-#define COMPARE_BITS(actual, expected)                                                        \
-    do {                                                                                      \
-        const double a_ = (actual);                                                           \
-        const double e_ = (expected);                                                         \
-        if (Bits(a_) != Bits(e_))                                                             \
-            QFAIL(qPrintable(QStringLiteral("got %1 (0x%2), expected %3 (0x%4)")              \
-                                 .arg(a_, 0, 'g', 17)                                         \
-                                 .arg(Bits(a_), 16, 16, QLatin1Char('0'))                     \
-                                 .arg(e_, 0, 'g', 17)                                         \
-                                 .arg(Bits(e_), 16, 16, QLatin1Char('0'))));                  \
+#define COMPARE_BITS(actual, expected)                                           \
+    do {                                                                         \
+        const double a_ = (actual);                                              \
+        const double e_ = (expected);                                            \
+        if (Bits(a_) != Bits(e_))                                                \
+            QFAIL(qPrintable(QStringLiteral("got %1 (0x%2), expected %3 (0x%4)") \
+                                 .arg(a_, 0, 'g', 17)                            \
+                                 .arg(Bits(a_), 16, 16, QLatin1Char('0'))        \
+                                 .arg(e_, 0, 'g', 17)                            \
+                                 .arg(Bits(e_), 16, 16, QLatin1Char('0'))));     \
     } while (false)
 
 } // namespace
@@ -138,19 +138,16 @@ void NumberTextTest::acceptedText_data()
         {"0.1", u"0.1"_s, 0.1},
         {"0.3", u"0.3"_s, 0.3},
         {"2^53 + 1 halfway, ties to even", u"9007199254740993"_s, 9007199254740992.0},
-        {"2^53 + 1 and a little more", u"9007199254740993.0000000000000000001"_s,
-         9007199254740994.0},
+        {"2^53 + 1 and a little more", u"9007199254740993.0000000000000000001"_s, 9007199254740994.0},
         {"2^53 + 3 halfway, ties to even", u"9007199254740995"_s, 9007199254740996.0},
         {"long digit string", u"3.14159265358979323846264338327950288419716939937510"_s, nan},
         {"many integer digits", u"123456789012345678901234567890123456789"_s, nan},
-        {"long fraction of a small number", u"0.000000000000000000000123456789123456789"_s,
-         nan},
+        {"long fraction of a small number", u"0.000000000000000000000123456789123456789"_s, nan},
         {"least normal, hard case", u"2.2250738585072011e-308"_s, nan},
         {"least normal", u"2.2250738585072014e-308"_s, Limits::min()},
         {"just below a halfway point", u"1.00000000000000011102230246251565e0"_s, nan},
         {"just above a halfway point", u"1.00000000000000011102230246251566e0"_s, nan},
-        {"exactly halfway 1 + 2^-53", u"1.00000000000000011102230246251565404236316680908203125"_s,
-         1.0},
+        {"exactly halfway 1 + 2^-53", u"1.00000000000000011102230246251565404236316680908203125"_s, 1.0},
         {"pi with exponent", u"314159265358979323846e-20"_s, nan},
         // The top of the range.
         {"largest double", u"1.7976931348623157e308"_s, Limits::max()},
@@ -163,8 +160,7 @@ void NumberTextTest::acceptedText_data()
         {"least subnormal", u"4.9e-324"_s, Limits::denorm_min()},
         {"least subnormal negative", u"-4.9e-324"_s, -Limits::denorm_min()},
         {"just under half the least subnormal", u"2.4703282292062327e-324"_s, 0.0},
-        {"just over half the least subnormal", u"2.4703282292062328e-324"_s,
-         Limits::denorm_min()},
+        {"just over half the least subnormal", u"2.4703282292062328e-324"_s, Limits::denorm_min()},
         {"subnormal 1e-310", u"1e-310"_s, nan},
         {"subnormal 1.5e-320", u"-1.5e-320"_s, nan},
         {"huge negative exponent", u"1e-99999999999999999999"_s, 0.0},
@@ -180,8 +176,7 @@ void NumberTextTest::acceptedText_data()
     };
 
     for (const Row &row : rows) {
-        const double expected = std::isnan(row.expected) ? CStrtod(row.dotText.trimmed())
-                                                         : row.expected;
+        const double expected = std::isnan(row.expected) ? CStrtod(row.dotText.trimmed()) : row.expected;
         if (!std::isnan(row.expected))
             // The stated value is what strtod makes of the text too.
             QCOMPARE(Bits(CStrtod(row.dotText.trimmed())), Bits(expected));
@@ -271,7 +266,9 @@ void NumberTextTest::rejectedText_data()
         {"unicode minus", u"\u22121"_s},
         {"parentheses", u"(1)"_s},
         {"quoted", u"\"1\""_s},
-        {"embedded nul", QString(u"1\0" "2"_s)},
+        {"embedded nul",
+         QString(u"1\0"
+                 "2"_s)},
         // Beyond the double range.
         {"1e400", u"1e400"_s},
         {"-1e309", u"-1e309"_s},
@@ -311,8 +308,7 @@ void NumberTextTest::rejectedText()
 
     const std::optional<double> value = ParseNumber(text, separator);
     QVERIFY2(!value.has_value(),
-             qPrintable(QStringLiteral("\"%1\" gave %2").arg(text).arg(value.value_or(0.0), 0,
-                                                                      'g', 17)));
+             qPrintable(QStringLiteral("\"%1\" gave %2").arg(text).arg(value.value_or(0.0), 0, 'g', 17)));
 }
 
 void NumberTextTest::hugeText_data()
@@ -342,12 +338,9 @@ void NumberTextTest::hugeText_data()
     add("1e1000000 scaled back", u"1"_s + zeros + u"e-1000000"_s, 1.0);
     add("1e-1000001 scaled back", u"0."_s + zeros + u"1e1000010"_s, 1e9);
     add("1e-1000001 scaled not far enough", u"0."_s + zeros + u"1e1000"_s, 0.0);
-    add("halfway broken by a far digit", u"9007199254740993."_s + zeros + u"1"_s,
-        9007199254740994.0);
-    add("halfway kept over a million zeros", u"9007199254740993."_s + zeros,
-        9007199254740992.0);
-    add("blanks around a million digits", u"  \t0."_s + ones + u"\t  "_s,
-        CStrtod(u"0."_s + ones));
+    add("halfway broken by a far digit", u"9007199254740993."_s + zeros + u"1"_s, 9007199254740994.0);
+    add("halfway kept over a million zeros", u"9007199254740993."_s + zeros, 9007199254740992.0);
+    add("blanks around a million digits", u"  \t0."_s + ones + u"\t  "_s, CStrtod(u"0."_s + ones));
     add("letter after a million digits", u"0."_s + ones + u"x"_s, std::nullopt);
     add("blank inside a million digits", ones + u" 1"_s, std::nullopt);
 }
@@ -406,8 +399,7 @@ void NumberTextTest::textToNumberThrowsOnBadText_data()
     QTest::newRow("negative overflow") << u"-1e309"_s;
     QTest::newRow("bare exponent") << u"1e"_s;
     // Neither '.' nor ',' stands twice as a separator in any locale.
-    QTest::newRow("two separators")
-        << WithSeparator(u"1.2.3"_s, DecimalSeparator());
+    QTest::newRow("two separators") << WithSeparator(u"1.2.3"_s, DecimalSeparator());
 }
 
 void NumberTextTest::textToNumberThrowsOnBadText()
@@ -447,15 +439,13 @@ void NumberTextTest::numberToText_data()
     QTest::newRow("negative fraction") << -0.001 << Dot << u"-0.001"_s;
     QTest::newRow("1e14") << 1e14 << Dot << u"100000000000000"_s;
     QTest::newRow("fifteen nines") << 999999999999999.0 << Dot << u"999999999999999"_s;
-    QTest::newRow("1e15 - 0.625 rounds down")
-        << 999999999999999.375 << Dot << u"999999999999999"_s;
+    QTest::newRow("1e15 - 0.625 rounds down") << 999999999999999.375 << Dot << u"999999999999999"_s;
     QTest::newRow("carry to a whole number") << 0.99999999999999989 << Dot << u"1"_s;
     QTest::newRow("carry adds a digit") << 9.9999999999999982 << Dot << u"10"_s;
     QTest::newRow("carry adds a zero") << 99999.999999999985 << Dot << u"100000"_s;
     QTest::newRow("integer with fraction") << 123456.789 << Dot << u"123456.789"_s;
     QTest::newRow("fifteen digits kept") << 1234.56789012345 << Dot << u"1234.56789012345"_s;
-    QTest::newRow("sixteenth digit rounded")
-        << 1234.567890123456 << Dot << u"1234.56789012346"_s;
+    QTest::newRow("sixteenth digit rounded") << 1234.567890123456 << Dot << u"1234.56789012346"_s;
     QTest::newRow("0.0001") << 0.0001 << Dot << u"0.0001"_s;
     QTest::newRow("0.00012345") << 0.00012345 << Dot << u"0.00012345"_s;
     QTest::newRow("rounds up to 0.0001") << 0.000099999999999999951 << Dot << u"0.0001"_s;
@@ -465,20 +455,17 @@ void NumberTextTest::numberToText_data()
     QTest::newRow("-1.5e15") << -1.5e15 << Dot << u"-1.5E+15"_s;
     QTest::newRow("rounds up to 1e15") << 999999999999999.9 << Dot << u"1E+15"_s;
     QTest::newRow("sixteen digits") << 1234567890123456.0 << Dot << u"1.23456789012346E+15"_s;
-    QTest::newRow("eighteen digits")
-        << 123456789012345678.0 << Dot << u"1.23456789012346E+17"_s;
+    QTest::newRow("eighteen digits") << 123456789012345678.0 << Dot << u"1.23456789012346E+17"_s;
     QTest::newRow("1e100") << 1e100 << Dot << u"1E+100"_s;
     QTest::newRow("largest") << Limits::max() << Dot << u"1.79769313486232E+308"_s;
     QTest::newRow("most negative") << Limits::lowest() << Dot << u"-1.79769313486232E+308"_s;
     QTest::newRow("1e-5") << 1e-5 << Dot << u"1E-05"_s;
     QTest::newRow("-1.5e-7") << -1.5e-7 << Dot << u"-1.5E-07"_s;
-    QTest::newRow("just below 1e-4")
-        << 0.000099999999999999002 << Dot << u"9.9999999999999E-05"_s;
+    QTest::newRow("just below 1e-4") << 0.000099999999999999002 << Dot << u"9.9999999999999E-05"_s;
     QTest::newRow("1e-100") << 1e-100 << Dot << u"1E-100"_s;
     QTest::newRow("least normal") << Limits::min() << Dot << u"2.2250738585072E-308"_s;
     QTest::newRow("least subnormal") << 5e-324 << Dot << u"4.94065645841247E-324"_s;
-    QTest::newRow("negative least subnormal")
-        << -5e-324 << Dot << u"-4.94065645841247E-324"_s;
+    QTest::newRow("negative least subnormal") << -5e-324 << Dot << u"-4.94065645841247E-324"_s;
     // Another separator; never a group separator.
     QTest::newRow("',' 0.5") << 0.5 << Comma << u"0,5"_s;
     QTest::newRow("',' 1.5e15") << 1.5e15 << Comma << u"1,5E+15"_s;
@@ -538,8 +525,7 @@ void NumberTextTest::textRoundTrips()
 
         const QString text = NumberToText(x, separator);
         const std::optional<double> back = ParseNumber(text, separator);
-        QVERIFY2(back.has_value(),
-                 qPrintable(QStringLiteral("%1 wrote \"%2\"").arg(x, 0, 'g', 17).arg(text)));
+        QVERIFY2(back.has_value(), qPrintable(QStringLiteral("%1 wrote \"%2\"").arg(x, 0, 'g', 17).arg(text)));
         QVERIFY2(std::abs(*back - x) <= 6e-15 * std::abs(x) + Limits::denorm_min(),
                  qPrintable(QStringLiteral("%1 wrote \"%2\"").arg(x, 0, 'g', 17).arg(text)));
         QCOMPARE(NumberToText(*back, separator), text);

@@ -92,75 +92,72 @@ void TestUserForm1::altZeroPressesTheAngleButton()
 
 void TestUserForm1::sectionWeight_data()
 {
-    QTest::addColumn<QStringList>("choose");   // option buttons clicked, in order
-    QTest::addColumn<QStringList>("inputs");   // box, text, box, text ...
+    QTest::addColumn<QStringList>("choose"); // option buttons clicked, in order
+    QTest::addColumn<QStringList>("inputs"); // box, text, box, text ...
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("expected");     // the result box afterwards
-    QTest::addColumn<QString>("failure");      // the one failure reported, if any
+    QTest::addColumn<QString>("expected"); // the result box afterwards
+    QTest::addColumn<QString>("failure");  // the one failure reported, if any
 
-    const QString none;
-    auto row = [](const char *name, QStringList choose, QStringList inputs, const char *button,
-                  const char *result, const char *expected, const QString &failure = {}) {
+    auto row = [](const char *name, QStringList choose, QStringList inputs, const char *button, const char *result,
+                  const char *expected, const QString &failure = {}) {
         QTest::newRow(name) << choose << inputs << QString::fromLatin1(button) << QString::fromLatin1(result)
                             << QString::fromLatin1(expected) << failure;
     };
-    row("ISMC 6 m x 10 of MC - 75 x 40", {"OptionButton1"}, {"TextBox1", "6", "TextBox2", "10"},
-        "CommandButton1", "TextBox3", "408");
-    row("ISMB 12 m x 3 of MB - 100", {"OptionButton12"}, {"TextBox4", "12", "TextBox5", "3"},
-        "CommandButton2", "TextBox6", "414");
-    row("RO. 5.5 m x 2 of 6 mm", {"OptionButton40"}, {"TextBox11", "5.5", "TextBox12", "2"},
-        "CommandButton4", "TextBox13", "2.42");
-    row("RO. 45 mm uses its table value", {"OptionButton57"}, {"TextBox11", "1", "TextBox12", "1"},
-        "CommandButton4", "TextBox13", "12.29");
-    row("SQ. 42 mm uses its table value", {"OptionButton87"}, {"TextBox14", "1", "TextBox15", "1"},
-        "CommandButton5", "TextBox16", "13.88");
-    row("ISA 1 m of 200x12", {"OptionButton141"}, {"TextBox29", "1", "TextBox30", "1"},
-        "CommandButton8", "TextBox31", "36.6");
-    row("ISA 55X10", {"OptionButton108"}, {"TextBox29", "2", "TextBox30", "1"},
-        "CommandButton8", "TextBox31", "15.8");
-    row("negative length", {"OptionButton1"}, {"TextBox1", "-6", "TextBox2", "7"},
-        "CommandButton1", "TextBox3", "-285.6");
-    row("fractional quantity", {"OptionButton12"}, {"TextBox4", "2", "TextBox5", "2.5"},
-        "CommandButton2", "TextBox6", "57.5");
-    row("zero length", {"OptionButton12"}, {"TextBox4", "0", "TextBox5", "4"},
-        "CommandButton2", "TextBox6", "0");
-    row("blanks and exponent", {"OptionButton1"}, {"TextBox1", "  6e0 ", "TextBox2", "+1E1"},
-        "CommandButton1", "TextBox3", "408");
-    row("underflow is zero", {"OptionButton1"}, {"TextBox1", "1e-200", "TextBox2", "1e-200"},
-        "CommandButton1", "TextBox3", "0");
-    row("the last choice on the page counts", {"OptionButton1", "OptionButton11"},
-        {"TextBox1", "1", "TextBox2", "1"}, "CommandButton1", "TextBox3", "49.4");
+    row("ISMC 6 m x 10 of MC - 75 x 40", {"OptionButton1"}, {"TextBox1", "6", "TextBox2", "10"}, "CommandButton1",
+        "TextBox3", "408");
+    row("ISMB 12 m x 3 of MB - 100", {"OptionButton12"}, {"TextBox4", "12", "TextBox5", "3"}, "CommandButton2",
+        "TextBox6", "414");
+    row("RO. 5.5 m x 2 of 6 mm", {"OptionButton40"}, {"TextBox11", "5.5", "TextBox12", "2"}, "CommandButton4",
+        "TextBox13", "2.42");
+    row("RO. 45 mm uses its table value", {"OptionButton57"}, {"TextBox11", "1", "TextBox12", "1"}, "CommandButton4",
+        "TextBox13", "12.29");
+    row("SQ. 42 mm uses its table value", {"OptionButton87"}, {"TextBox14", "1", "TextBox15", "1"}, "CommandButton5",
+        "TextBox16", "13.88");
+    row("ISA 1 m of 200x12", {"OptionButton141"}, {"TextBox29", "1", "TextBox30", "1"}, "CommandButton8", "TextBox31",
+        "36.6");
+    row("ISA 55X10", {"OptionButton108"}, {"TextBox29", "2", "TextBox30", "1"}, "CommandButton8", "TextBox31", "15.8");
+    row("negative length", {"OptionButton1"}, {"TextBox1", "-6", "TextBox2", "7"}, "CommandButton1", "TextBox3",
+        "-285.6");
+    row("fractional quantity", {"OptionButton12"}, {"TextBox4", "2", "TextBox5", "2.5"}, "CommandButton2", "TextBox6",
+        "57.5");
+    row("zero length", {"OptionButton12"}, {"TextBox4", "0", "TextBox5", "4"}, "CommandButton2", "TextBox6", "0");
+    row("blanks and exponent", {"OptionButton1"}, {"TextBox1", "  6e0 ", "TextBox2", "+1E1"}, "CommandButton1",
+        "TextBox3", "408");
+    row("underflow is zero", {"OptionButton1"}, {"TextBox1", "1e-200", "TextBox2", "1e-200"}, "CommandButton1",
+        "TextBox3", "0");
+    row("the last choice on the page counts", {"OptionButton1", "OptionButton11"}, {"TextBox1", "1", "TextBox2", "1"},
+        "CommandButton1", "TextBox3", "49.4");
 
     // Each page weighs with the size chosen on it, whatever was chosen later
     // on another page.
-    row("ISMC after a plate thickness", {"OptionButton1", "OptionButton29"},
-        {"TextBox1", "6", "TextBox2", "10"}, "CommandButton1", "TextBox3", "408");
-    row("ISMB after a channel", {"OptionButton12", "OptionButton1"},
-        {"TextBox4", "12", "TextBox5", "3"}, "CommandButton2", "TextBox6", "414");
-    row("SQ. after a round bar", {"OptionButton73", "OptionButton42"},
-        {"TextBox14", "1", "TextBox15", "1"}, "CommandButton5", "TextBox16", "0.78");
+    row("ISMC after a plate thickness", {"OptionButton1", "OptionButton29"}, {"TextBox1", "6", "TextBox2", "10"},
+        "CommandButton1", "TextBox3", "408");
+    row("ISMB after a channel", {"OptionButton12", "OptionButton1"}, {"TextBox4", "12", "TextBox5", "3"},
+        "CommandButton2", "TextBox6", "414");
+    row("SQ. after a round bar", {"OptionButton73", "OptionButton42"}, {"TextBox14", "1", "TextBox15", "1"},
+        "CommandButton5", "TextBox16", "0.78");
     row("no size chosen yet", {}, {"TextBox1", "2", "TextBox2", "3"}, "CommandButton1", "TextBox3", "",
         QStringLiteral("Choose a size on the \"ISMC\" page first."));
     row("a size chosen on another page only", {"OptionButton26"}, {"TextBox29", "1", "TextBox30", "1"},
         "CommandButton8", "TextBox31", "", QStringLiteral("Choose a size on the \"ISA\" page first."));
 
-    row("empty length, no size chosen", {}, {"TextBox1", "", "TextBox2", "3"}, "CommandButton1", "TextBox3",
-        "", QStringLiteral("LENGTH (in Meter): \"\" is not a number."));
+    row("empty length, no size chosen", {}, {"TextBox1", "", "TextBox2", "3"}, "CommandButton1", "TextBox3", "",
+        QStringLiteral("LENGTH (in Meter): \"\" is not a number."));
     row("letters", {"OptionButton1"}, {"TextBox1", "abc", "TextBox2", "3"}, "CommandButton1", "TextBox3", "",
         QStringLiteral("LENGTH (in Meter): \"abc\" is not a number."));
-    row("number then letters", {"OptionButton12"}, {"TextBox4", "2", "TextBox5", "6kg"}, "CommandButton2",
-        "TextBox6", "", QStringLiteral("QTY.: \"6kg\" is not a number."));
-    row("both bad: length first", {"OptionButton1"}, {"TextBox1", "x", "TextBox2", "y"}, "CommandButton1",
-        "TextBox3", "", QStringLiteral("LENGTH (in Meter): \"x\" is not a number."));
-    row("RO. both bad: quantity first", {"OptionButton40"}, {"TextBox11", "x", "TextBox12", "y"},
-        "CommandButton4", "TextBox13", "", QStringLiteral("QTY.: \"y\" is not a number."));
-    row("beyond the double range", {"OptionButton1"}, {"TextBox1", "1e400", "TextBox2", "1"},
-        "CommandButton1", "TextBox3", "", QStringLiteral("LENGTH (in Meter): \"1e400\" is not a number."));
-    row("overflow", {"OptionButton1"}, {"TextBox1", "1e200", "TextBox2", "1e200"}, "CommandButton1",
-        "TextBox3", "", Overflow);
-    row("a bad box before the missing size", {}, {"TextBox14", "1", "TextBox15", "two"}, "CommandButton5",
-        "TextBox16", "", QStringLiteral("QTY.: \"two\" is not a number."));
+    row("number then letters", {"OptionButton12"}, {"TextBox4", "2", "TextBox5", "6kg"}, "CommandButton2", "TextBox6",
+        "", QStringLiteral("QTY.: \"6kg\" is not a number."));
+    row("both bad: length first", {"OptionButton1"}, {"TextBox1", "x", "TextBox2", "y"}, "CommandButton1", "TextBox3",
+        "", QStringLiteral("LENGTH (in Meter): \"x\" is not a number."));
+    row("RO. both bad: quantity first", {"OptionButton40"}, {"TextBox11", "x", "TextBox12", "y"}, "CommandButton4",
+        "TextBox13", "", QStringLiteral("QTY.: \"y\" is not a number."));
+    row("beyond the double range", {"OptionButton1"}, {"TextBox1", "1e400", "TextBox2", "1"}, "CommandButton1",
+        "TextBox3", "", QStringLiteral("LENGTH (in Meter): \"1e400\" is not a number."));
+    row("overflow", {"OptionButton1"}, {"TextBox1", "1e200", "TextBox2", "1e200"}, "CommandButton1", "TextBox3", "",
+        Overflow);
+    row("a bad box before the missing size", {}, {"TextBox14", "1", "TextBox15", "two"}, "CommandButton5", "TextBox16",
+        "", QStringLiteral("QTY.: \"two\" is not a number."));
 }
 
 void TestUserForm1::sectionWeight()
@@ -195,11 +192,36 @@ void TestUserForm1::failureKeepsPreviousResult_data()
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("first");
 
-    QTest::newRow("ISMC") << "OptionButton2" << "TextBox1" << "TextBox2" << "CommandButton1" << "TextBox3" << "9.2";
-    QTest::newRow("ISMB") << "OptionButton25" << "TextBox4" << "TextBox5" << "CommandButton2" << "TextBox6" << "122.6";
-    QTest::newRow("ISA") << "OptionButton129" << "TextBox29" << "TextBox30" << "CommandButton8" << "TextBox31" << "9.2";
-    QTest::newRow("SQ.") << "OptionButton143" << "TextBox14" << "TextBox15" << "CommandButton5" << "TextBox16" << "153.86";
-    QTest::newRow("RO.") << "OptionButton142" << "TextBox11" << "TextBox12" << "CommandButton4" << "TextBox13" << "120.84";
+    QTest::newRow("ISMC") << "OptionButton2"
+                          << "TextBox1"
+                          << "TextBox2"
+                          << "CommandButton1"
+                          << "TextBox3"
+                          << "9.2";
+    QTest::newRow("ISMB") << "OptionButton25"
+                          << "TextBox4"
+                          << "TextBox5"
+                          << "CommandButton2"
+                          << "TextBox6"
+                          << "122.6";
+    QTest::newRow("ISA") << "OptionButton129"
+                         << "TextBox29"
+                         << "TextBox30"
+                         << "CommandButton8"
+                         << "TextBox31"
+                         << "9.2";
+    QTest::newRow("SQ.") << "OptionButton143"
+                         << "TextBox14"
+                         << "TextBox15"
+                         << "CommandButton5"
+                         << "TextBox16"
+                         << "153.86";
+    QTest::newRow("RO.") << "OptionButton142"
+                         << "TextBox11"
+                         << "TextBox12"
+                         << "CommandButton4"
+                         << "TextBox13"
+                         << "120.84";
 }
 
 void TestUserForm1::failureKeepsPreviousResult()
@@ -275,22 +297,22 @@ void TestUserForm1::channelShowsItsProperties()
 {
     const QStringList labels = {"Label36", "Label37", "Label38", "Label39", "Label40", "Label41",
                                 "Label42", "Label43", "Label44", "Label45", "Label46", "Label47"};
-    const QStringList atStart = {"Ixx", "Iyy", "rxx", "ryy", "Zxx", "Zyy",
-                                 "r1", "r2", "Sec. Area", "Cen. of Gravity", "Thk. of Flange", "Thk. of Web"};
+    const QStringList atStart = {
+        "Ixx",        "Iyy", "rxx", "ryy", "Zxx", "Zyy", "r1", "r2", "Sec. Area", "Cen. of Gravity", "Thk. of Flange",
+        "Thk. of Web"};
     for (qsizetype i = 0; i < labels.size(); ++i)
         QCOMPARE(f->text(labels[i]), atStart[i]);
 
     f->click(QStringLiteral("OptionButton1"));
-    const QStringList first = {"Ixx=76.0cm4", "Iyy=12.6cm4", "rxx=2.96cm", "ryy=1.21cm",
-                               "Zxx=20.3cm3", "Zyy=4.7cm3", "r1=8.5mm", "r2=4.5mm",
-                               "A=8.67cm2", "Cyy=1.31cm", "tf=7.3mm", "tw=4.4mm"};
+    const QStringList first = {"Ixx=76.0cm4", "Iyy=12.6cm4", "rxx=2.96cm", "ryy=1.21cm", "Zxx=20.3cm3", "Zyy=4.7cm3",
+                               "r1=8.5mm",    "r2=4.5mm",    "A=8.67cm2",  "Cyy=1.31cm", "tf=7.3mm",    "tw=4.4mm"};
     for (qsizetype i = 0; i < labels.size(); ++i)
         QCOMPARE(f->text(labels[i]), first[i]);
 
     f->click(QStringLiteral("OptionButton11"));
-    const QStringList last = {"Ixx=15082.8cm4", "Iyy=504.8cm4", "rxx=15.48cm", "ryy=2.83cm",
-                              "Zxx=754.1cm3", "Zyy=66.6cm3", "r1=15.0mm", "r2=7.5mm",
-                              "A=62.93cm2", "Cyy=2.42cm", "tf=15.3mm", "tw=8.6mm"};
+    const QStringList last
+        = {"Ixx=15082.8cm4", "Iyy=504.8cm4", "rxx=15.48cm", "ryy=2.83cm", "Zxx=754.1cm3", "Zyy=66.6cm3",
+           "r1=15.0mm",      "r2=7.5mm",     "A=62.93cm2",  "Cyy=2.42cm", "tf=15.3mm",    "tw=8.6mm"};
     for (qsizetype i = 0; i < labels.size(); ++i)
         QCOMPARE(f->text(labels[i]), last[i]);
 
@@ -377,17 +399,15 @@ void TestUserForm1::keyboardOrder_data()
     }
     // Two pages spelled out, where the order is not that of the numbers.
     QTest::newRow("RO. as printed") << QStringList{
-        "TextBox11", "TextBox12", "OptionButton40", "OptionButton41", "OptionButton42", "OptionButton43",
-        "OptionButton44", "OptionButton45", "OptionButton46", "OptionButton47", "OptionButton49",
-        "OptionButton48", "OptionButton50", "OptionButton52", "OptionButton53", "OptionButton54",
-        "OptionButton55", "OptionButton56", "OptionButton57", "OptionButton58", "OptionButton59",
-        "OptionButton60", "OptionButton61", "OptionButton62", "OptionButton63", "OptionButton64",
-        "OptionButton65", "OptionButton66", "OptionButton67", "OptionButton68", "TextBox13",
-        "CommandButton4", "OptionButton51", "OptionButton69", "OptionButton70", "OptionButton142"};
+        "TextBox11",      "TextBox12",      "OptionButton40", "OptionButton41", "OptionButton42", "OptionButton43",
+        "OptionButton44", "OptionButton45", "OptionButton46", "OptionButton47", "OptionButton49", "OptionButton48",
+        "OptionButton50", "OptionButton52", "OptionButton53", "OptionButton54", "OptionButton55", "OptionButton56",
+        "OptionButton57", "OptionButton58", "OptionButton59", "OptionButton60", "OptionButton61", "OptionButton62",
+        "OptionButton63", "OptionButton64", "OptionButton65", "OptionButton66", "OptionButton67", "OptionButton68",
+        "TextBox13",      "CommandButton4", "OptionButton51", "OptionButton69", "OptionButton70", "OptionButton142"};
     QTest::newRow("FL.&TP as printed") << QStringList{
-        "TextBox17", "TextBox18", "CommandButton6", "TextBox19", "TextBox20", "CommandButton7",
-        "TextBox21", "TextBox22", "TextBox23", "TextBox24", "TextBox25", "TextBox26", "TextBox27",
-        "TextBox28"};
+        "TextBox17", "TextBox18", "CommandButton6", "TextBox19", "TextBox20", "CommandButton7", "TextBox21",
+        "TextBox22", "TextBox23", "TextBox24",      "TextBox25", "TextBox26", "TextBox27",      "TextBox28"};
 }
 
 void TestUserForm1::keyboardOrder()

@@ -29,8 +29,7 @@ QString NoSelectionFailure::Message() const
 
 void ShowFailure(QWidget *parent, const QString &message)
 {
-    QMessageBox::critical(parent, QString::fromLatin1(WindowCaption.data(), qsizetype(WindowCaption.size())),
-                          message);
+    QMessageBox::critical(parent, QString::fromLatin1(WindowCaption.data(), qsizetype(WindowCaption.size())), message);
 }
 
 } // namespace msweight

@@ -27,6 +27,7 @@ struct HandlerEntry
 };
 
 // Every clickable control and the handler its Click runs.
+// clang-format off
 constexpr HandlerEntry HandlerTable[] = {
 #define MSWEIGHT_HANDLER_ENTRY(n) {"OptionButton" #n, &UserForm1::OptionButton##n##_Click},
     MSWEIGHT_OPTION_BUTTONS(MSWEIGHT_HANDLER_ENTRY)
@@ -41,12 +42,12 @@ constexpr HandlerEntry HandlerTable[] = {
     {"CommandButton8", &UserForm1::CommandButton8_Click},
     {"CommandButton9", &UserForm1::CommandButton9_Click},
 };
+// clang-format on
 
 // The rows of the true-length page: inclined length in, true length out.
 constexpr std::pair<std::string_view, std::string_view> TrueLengthRows[] = {
-    {"TextBox32", "TextBox39"}, {"TextBox33", "TextBox40"}, {"TextBox34", "TextBox41"},
-    {"TextBox35", "TextBox42"}, {"TextBox36", "TextBox43"}, {"TextBox37", "TextBox44"},
-    {"TextBox38", "TextBox45"},
+    {"TextBox32", "TextBox39"}, {"TextBox33", "TextBox40"}, {"TextBox34", "TextBox41"}, {"TextBox35", "TextBox42"},
+    {"TextBox36", "TextBox43"}, {"TextBox37", "TextBox44"}, {"TextBox38", "TextBox45"},
 };
 
 } // namespace
@@ -164,10 +165,10 @@ void UserForm1::SelectRow(std::string_view button)
     msweight::SelectRow(FindRow(button), *this);
 }
 
-#define MSWEIGHT_DEFINE_HANDLER(n) \
+#define MSWEIGHT_DEFINE_HANDLER(n)            \
     void UserForm1::OptionButton##n##_Click() \
-    { \
-        SelectRow("OptionButton" #n); \
+    {                                         \
+        SelectRow("OptionButton" #n);         \
     }
 MSWEIGHT_OPTION_BUTTONS(MSWEIGHT_DEFINE_HANDLER)
 #undef MSWEIGHT_DEFINE_HANDLER

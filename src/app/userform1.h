@@ -17,6 +17,7 @@ class QLineEdit;
 class QTabWidget;
 
 // OptionButton1 to OptionButton153.
+// clang-format off
 #define MSWEIGHT_OPTION_BUTTONS(X) \
     X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) \
     X(18) X(19) X(20) X(21) X(22) X(23) X(24) X(25) X(26) X(27) X(28) X(29) X(30) X(31) X(32) \
@@ -29,6 +30,7 @@ class QTabWidget;
     X(120) X(121) X(122) X(123) X(124) X(125) X(126) X(127) X(128) X(129) X(130) X(131) X(132) \
     X(133) X(134) X(135) X(136) X(137) X(138) X(139) X(140) X(141) X(142) X(143) X(144) X(145) \
     X(146) X(147) X(148) X(149) X(150) X(151) X(152) X(153)
+// clang-format on
 
 namespace msweight {
 
@@ -81,8 +83,7 @@ private:
     Operand Selected(Page page) const;
 
     void SelectRow(std::string_view button);
-    void SectionTotal(Page page, std::string_view firstBox, std::string_view secondBox,
-                      std::string_view resultBox);
+    void SectionTotal(Page page, std::string_view firstBox, std::string_view secondBox, std::string_view resultBox);
 
     void StoreValue(Page page, double value) override;
     void SetCaption(std::string_view label, std::string_view text) override;

@@ -34,8 +34,8 @@ double FlangeWeight(Operand outer, Operand inner, Operand thickness, Operand qua
     return Checked(one * quantity());
 }
 
-double TransitionPieceWeight(Operand length, Operand width, Operand diameter,
-                             Operand height, Operand thickness, Operand quantity)
+double TransitionPieceWeight(Operand length, Operand width, Operand diameter, Operand height, Operand thickness,
+                             Operand quantity)
 {
     const double l = length();
     const double a = Checked(l + l);

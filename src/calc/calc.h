@@ -53,8 +53,8 @@ double FlangeWeight(Operand outer, Operand inner, Operand thickness, Operand qua
 
 // Q x ((T x (H x ((2W + (3.1416 D + 2L)) / 2))) x 7.85), checked after each
 // of its six steps.
-double TransitionPieceWeight(Operand length, Operand width, Operand diameter,
-                             Operand height, Operand thickness, Operand quantity);
+double TransitionPieceWeight(Operand length, Operand width, Operand diameter, Operand height, Operand thickness,
+                             Operand quantity);
 
 // (L^2 + H^2)^0.5, the height squared first; checked after the sum.
 double TrueLength(Operand inclinedLength, Operand height);

@@ -117,10 +117,9 @@ std::optional<double> ParseNumber(QStringView text, QStringView separator)
     if (ptr != c.data() + c.size())
         return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
-        const long long magnitude = integerDigits > 0 ? exponent + integerDigits - 1
-                                                      : exponent - leadingZeros - 1;
+        const long long magnitude = integerDigits > 0 ? exponent + integerDigits - 1 : exponent - leadingZeros - 1;
         if (magnitude >= 0)
-            return std::nullopt; // beyond the double range
+            return std::nullopt;      // beyond the double range
         return negative ? -0.0 : 0.0; // nearer to zero than to the least subnormal
     }
     if (ec != std::errc())
@@ -159,9 +158,7 @@ QString NumberToText(double value, QStringView separator)
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
-    const auto ascii = [](std::string_view part) {
-        return QLatin1StringView(part.data(), qsizetype(part.size()));
-    };
+    const auto ascii = [](std::string_view part) { return QLatin1StringView(part.data(), qsizetype(part.size())); };
     const std::string_view all(digits);
     QString out;
     if (negative)

@@ -46,8 +46,8 @@ constexpr Colour SystemColour(int index)
 }
 
 // System colours used by the styles.
-inline constexpr int MenuBackground = 4, WindowBackground = 5, WindowFrame = 6, WindowText = 8,
-                     HighlightText = 14, ButtonFace = 15, ButtonText = 18, ButtonHighlight = 20;
+inline constexpr int MenuBackground = 4, WindowBackground = 5, WindowFrame = 6, WindowText = 8, HighlightText = 14,
+                     ButtonFace = 15, ButtonText = 18, ButtonHighlight = 20;
 
 enum class Edge : std::uint8_t { Standard, Flat, Etched, Raised, Sunken, Bump };
 
