@@ -1,26 +1,41 @@
-# make run   installs what is missing, builds and opens the window
-# make test  installs what is missing, builds and runs the whole suite
+# make run         installs what is missing, builds and opens the window
+# make test        installs what is missing, builds and runs the whole suite
+# make test-asan   the suite under AddressSanitizer and UndefinedBehaviorSanitizer
+# make fuzz        the number-text fuzzer for FUZZ_SECONDS (default 60)
+# make package     the .deb, in build/
+# make format      formats the sources; make format-check tells what it would change
 BUILD ?= build
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+# Warnings are errors in CI.
+WERROR ?= $(if $(CI),ON,OFF)
 # What a fresh Debian machine needs: the toolchain, Qt 6 Widgets and Test,
-# and Wine's metric-compatible Tahoma for machines without the real face.
-DEBS := cmake g++ make qt6-base-dev fonts-wine
+# Wine's metric-compatible Tahoma, and the tools the package checks use.
+DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream
+FORMAT_DEBS := clang-format
+FUZZ_DEBS := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test test-asan fuzz package format format-check clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(DEBS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+# Installs those of the Debian packages in $(1) that are missing.
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update && \
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(DEBS))
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DMSWEIGHT_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
@@ -29,5 +44,25 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+test-asan: deps
+	cmake --preset asan -DMSWEIGHT_WERROR=$(WERROR)
+	cmake --build --preset asan -j$(JOBS)
+	ctest --preset asan -j$(JOBS)
+
+fuzz: deps
+	$(call install_missing,$(FUZZ_DEBS))
+	fuzz/run.sh $(FUZZ_SECONDS)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+format:
+	$(call install_missing,$(FORMAT_DEBS))
+	clang-format -i $(SOURCES)
+
+format-check:
+	$(call install_missing,$(FORMAT_DEBS))
+	clang-format --dry-run -Werror $(SOURCES)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-fuzz
