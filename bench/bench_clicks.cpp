@@ -34,37 +34,33 @@ private:
 
 void BenchClicks::commandButton_data()
 {
-    QTest::addColumn<QString>("option"); // the size chosen first, if the page has sizes
+    QTest::addColumn<QString>("option");     // the size chosen first, if the page has sizes
     QTest::addColumn<QStringList>("inputs"); // box, text, box, text ...
-    QTest::addColumn<QString>("result"); // the box written last
+    QTest::addColumn<QString>("result");     // the box written last
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("CommandButton1") << "OptionButton1" << QStringList{"TextBox1", "6", "TextBox2", "10"}
-                                    << "TextBox3" << "408";
-    QTest::newRow("CommandButton2") << "OptionButton12" << QStringList{"TextBox4", "12", "TextBox5", "3"}
-                                    << "TextBox6" << "414";
-    QTest::newRow("CommandButton3") << "OptionButton29"
-                                    << QStringList{"TextBox7", "2.5", "TextBox8", "1.25", "TextBox9", "2"}
-                                    << "TextBox10" << "490.625";
-    QTest::newRow("CommandButton4") << "OptionButton40" << QStringList{"TextBox11", "5.5", "TextBox12", "2"}
-                                    << "TextBox13" << "2.42";
-    QTest::newRow("CommandButton5") << "OptionButton71" << QStringList{"TextBox14", "2", "TextBox15", "3"}
-                                    << "TextBox16" << "1.68";
-    QTest::newRow("CommandButton6") << ""
-                                    << QStringList{"TextBox17", "0.5", "TextBox18", "0.3", "TextBox19", "20",
-                                                   "TextBox28", "4"}
-                                    << "TextBox20" << "78.8768";
-    QTest::newRow("CommandButton7") << ""
-                                    << QStringList{"TextBox21", "1.2", "TextBox22", "0.8", "TextBox23", "1",
-                                                   "TextBox24", "1.5", "TextBox25", "6", "TextBox26", "2"}
-                                    << "TextBox27" << "504.55404";
-    QTest::newRow("CommandButton8") << "OptionButton102" << QStringList{"TextBox29", "2", "TextBox30", "3"}
-                                    << "TextBox31" << "18";
-    QTest::newRow("CommandButton9") << ""
-                                    << QStringList{"TextBox32", "3", "TextBox33", "300", "TextBox34", "1",
-                                                   "TextBox35", "0", "TextBox36", "-3", "TextBox37", "4",
-                                                   "TextBox38", "2.5", "TextBox46", "4"}
-                                    << "TextBox45" << "4.7169905660283";
+    auto row = [](const char *button, const char *option, const QStringList &inputs, const char *result,
+                  const char *expected) {
+        QTest::newRow(button) << QString::fromLatin1(option) << inputs << QString::fromLatin1(result)
+                              << QString::fromLatin1(expected);
+    };
+    row("CommandButton1", "OptionButton1", {"TextBox1", "6", "TextBox2", "10"}, "TextBox3", "408");
+    row("CommandButton2", "OptionButton12", {"TextBox4", "12", "TextBox5", "3"}, "TextBox6", "414");
+    row("CommandButton3", "OptionButton29", {"TextBox7", "2.5", "TextBox8", "1.25", "TextBox9", "2"}, "TextBox10",
+        "490.625");
+    row("CommandButton4", "OptionButton40", {"TextBox11", "5.5", "TextBox12", "2"}, "TextBox13", "2.42");
+    row("CommandButton5", "OptionButton71", {"TextBox14", "2", "TextBox15", "3"}, "TextBox16", "1.68");
+    row("CommandButton6", "", {"TextBox17", "0.5", "TextBox18", "0.3", "TextBox19", "20", "TextBox28", "4"},
+        "TextBox20", "78.8768");
+    row("CommandButton7", "",
+        {"TextBox21", "1.2", "TextBox22", "0.8", "TextBox23", "1", "TextBox24", "1.5", "TextBox25", "6", "TextBox26",
+         "2"},
+        "TextBox27", "504.55404");
+    row("CommandButton8", "OptionButton102", {"TextBox29", "2", "TextBox30", "3"}, "TextBox31", "18");
+    row("CommandButton9", "",
+        {"TextBox32", "3", "TextBox33", "300", "TextBox34", "1", "TextBox35", "0", "TextBox36", "-3", "TextBox37", "4",
+         "TextBox38", "2.5", "TextBox46", "4"},
+        "TextBox45", "4.7169905660283");
 }
 
 // The handler runs in full on every click: it reads and converts its boxes
@@ -86,7 +82,8 @@ void BenchClicks::commandButton()
     auto *box = f->control<QLineEdit>(result);
 
     QString text;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QTest::mouseClick(button, Qt::LeftButton);
         text = box->text();
     }
@@ -115,7 +112,8 @@ void BenchClicks::channelSize()
     QTest::mouseClick(buttons[last], Qt::LeftButton);
 
     QString text;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         last = alternate ? last ^ 1 : 0;
         QTest::mouseClick(buttons[last], Qt::LeftButton);
         text = label->text();

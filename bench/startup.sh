@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Start-up of the real window against a floor (a window with one label), both
-# up to their first paint on the offscreen platform: median wall time under
-# hyperfine and median peak memory (max RSS) under GNU time, and the ratios
-# form / floor.
+# Start-up of the real window against a floor (a window of the same size with
+# one label), both up to their first paint on the offscreen platform: median
+# wall time under hyperfine, median peak memory (max RSS) under GNU time, and
+# the ratios form / floor. Goals: time at most 1.25x, memory at most 1.2x.
 #
-#   bench/startup.sh              build in build-bench/, measure, print
+#   bench/startup.sh                      build in build-bench/, measure, print
 #   BUILD=dir ROUNDS=n RUNS=n MEMORY_RUNS=n bench/startup.sh
 #
-# The two programs are timed alternately: ROUNDS hyperfine calls of RUNS runs
-# of each, so that a change in the machine's load falls on both alike.
+# The two programs take turns: ROUNDS hyperfine calls of RUNS runs of each,
+# so that a change in the machine's load falls on both alike.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,42 +33,47 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev
 cmake --build "$build" -j"$(nproc)" --target bench_startup_form bench_startup_floor
 
 export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d) # Qt wants one, private to the user
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+export XDG_RUNTIME_DIR
 form=$build/bench/bench_startup_form
 floor=$build/bench/bench_startup_floor
 mkdir -p "$out"
-rm -f "$out"/round-*.json "$out"/*.rss
+rm -f "$out"/round-*.json "$out"/*.rss "$out"/hyperfine.log
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 
+echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) CPUs; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 for ((r = 1; r <= rounds; ++r)); do
-    hyperfine -N --warmup 5 --runs "$runs" --style basic \
-        --command-name form --command-name floor \
-        --export-json "$out/round-$r.json" "$form" "$floor" >/dev/null
+    hyperfine -N --warmup 5 --runs "$runs" --style basic -n form -n floor \
+        --export-json "$out/round-$r.json" "$form" "$floor" >>"$out/hyperfine.log" 2>&1 ||
+        { cat "$out/hyperfine.log"; exit 1; }
 done
 # All rounds in one file, each program's times in one list.
 jq -s '{results: [.[].results[]] | group_by(.command)
         | map({command: .[0].command, times: [.[].times[]]})}' \
     "$out"/round-*.json >"$out/startup.json"
-
 times() { jq -r --arg c "$1" '.results[] | select(.command == $c) | .times[]' "$out/startup.json"; }
 form_ms=$(times form | median | awk '{ printf "%.2f", $1 * 1000 }')
 floor_ms=$(times floor | median | awk '{ printf "%.2f", $1 * 1000 }')
 
-# Peak memory, the programs again alternately.
+# Peak memory, the programs again taking turns.
 for ((i = 0; i < memory_runs; ++i)); do
     /usr/bin/time -f %M -a -o "$out/form.rss" "$form"
     /usr/bin/time -f %M -a -o "$out/floor.rss" "$floor"
-done 2>/dev/null
+done
 form_kib=$(median <"$out/form.rss")
 floor_kib=$(median <"$out/floor.rss")
 
-n=$((rounds * runs))
-echo "start-up to first paint, median of $n runs each (JSON: $out/startup.json)"
+echo "start-up to the first paint, median of $((rounds * runs)) runs each (all times: $out/startup.json)"
 echo "  form   $form_ms ms"
 echo "  floor  $floor_ms ms"
-echo "  ratio  $(awk -v a="$form_ms" -v b="$floor_ms" 'BEGIN { printf "%.3f", a / b }') (goal: at most 1.25)"
+echo "  ratio  $(ratio "$form_ms" "$floor_ms") (goal: at most 1.25)"
 echo "peak memory (max RSS), median of $memory_runs runs each"
 echo "  form   $form_kib KiB"
 echo "  floor  $floor_kib KiB"
-echo "  ratio  $(awk -v a="$form_kib" -v b="$floor_kib" 'BEGIN { printf "%.3f", a / b }') (goal: at most 1.2)"
+echo "  ratio  $(ratio "$form_kib" "$floor_kib") (goal: at most 1.2)"
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

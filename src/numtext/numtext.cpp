@@ -157,6 +157,11 @@ QString NumberToText(double value, QStringView separator)
             digits += ch;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
+    // The few largest doubles round up to 1.79769313486232E+308, beyond the
+    // double range, a text that could not be read back; write them one unit
+    // of the last digit lower, the largest 15-digit number that is a double.
+    if (exponent == 308 && digits > "179769313486231")
+        digits = "179769313486231";
 
     const auto ascii = [](std::string_view part) { return QLatin1StringView(part.data(), qsizetype(part.size())); };
     const std::string_view all(digits);
