@@ -133,12 +133,17 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
     widget->setObjectName(ToQString(spec.name));
     if (spec.kind == Kind::TextBox)
         widget->setAccessibleName(QString::fromStdString(AccessibleName(spec)));
-    widget->setFont(StyleFont(style));
+    // Most controls look as their page already does: set only what differs,
+    // as each set font or palette is resolved anew for the control.
+    const QFont font = StyleFont(style);
+    if (!(font == widget->font()))
+        widget->setFont(font);
     QPalette palette = widget->palette();
     const Roles roles = RolesOf(spec.kind);
     palette.setColor(roles.text, ToQColor(style.text, palette));
     palette.setColor(roles.background, ToQColor(style.background, palette));
-    widget->setPalette(palette);
+    if (!(palette == widget->palette()))
+        widget->setPalette(palette);
     widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height));
     return widget;
 }
@@ -234,6 +239,7 @@ Form BuildForm(QWidget *window)
         page->setAutoFillBackground(true);
         QPalette palette = page->palette();
         palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText)); // the size lists' text
         page->setPalette(palette);
         form.multiPage->addTab(page, ToQString(spec.caption));
         pages[std::size_t(spec.page)] = page;
