@@ -208,8 +208,10 @@ void EnsureTahoma()
     static const bool once = [] {
         if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
             return true;
-        for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        // Only the regular face: Wine's bold file has bold spacing but regular
+        // strokes, so bold captions would not look bold. Bold is drawn from
+        // the regular face instead.
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
         return true;
     }();
     Q_UNUSED(once);
