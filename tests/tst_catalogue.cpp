@@ -3,6 +3,7 @@
 // property texts of channels and beams in their labels' order.
 #include "catalogue/catalogue.h"
 #include "catalogue/sections.h"
+#include "ui/builder.h"
 #include "ui/layout.h"
 
 #include <QtTest>
@@ -15,15 +16,10 @@ using namespace msweight;
 
 namespace {
 
-QString Q(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 // The leading number of a caption such as "45 mm".
 double CaptionNumber(std::string_view caption)
 {
-    return Q(caption).section(u' ', 0, 0).toDouble();
+    return ToQString(caption).section(u' ', 0, 0).toDouble();
 }
 
 const CatalogueTable &Table(std::string_view name)
@@ -43,7 +39,10 @@ public:
     {
         steps << QStringLiteral("Page%1=%2").arg(int(page)).arg(value);
     }
-    void SetCaption(std::string_view label, std::string_view text) override { steps << Q(label) + u'=' + Q(text); }
+    void SetCaption(std::string_view label, std::string_view text) override
+    {
+        steps << ToQString(label) + u'=' + ToQString(text);
+    }
     QStringList steps;
 };
 
@@ -98,8 +97,8 @@ void TestCatalogue::tablesAndSizes()
     const CatalogueTable &t = Table(table.toStdString());
     QCOMPARE(int(t.page), page);
     QCOMPARE(int(t.Rows.size()), rows);
-    QCOMPARE(Q(t.Rows.front().ButtonName), first);
-    QCOMPARE(Q(t.Rows.back().ButtonName), last);
+    QCOMPARE(ToQString(t.Rows.front().ButtonName), first);
+    QCOMPARE(ToQString(t.Rows.back().ButtonName), last);
 }
 
 // Each of the 153 option buttons of the window has exactly one row, on the
@@ -163,7 +162,7 @@ void TestCatalogue::propertyTexts()
     const CatalogueTable &t = Table(table.toStdString());
     QCOMPARE(int(t.PropertyLabels.size()), 12);
     for (int i = 0; i < 12; ++i) {
-        QCOMPARE(Q(t.PropertyLabels[i]), labels[i]);
+        QCOMPARE(ToQString(t.PropertyLabels[i]), labels[i]);
         const ControlSpec *label = FindControl(t.PropertyLabels[i]);
         QVERIFY(label);
         QCOMPARE(label->style, Style::PropertyLabel);
@@ -171,7 +170,7 @@ void TestCatalogue::propertyTexts()
     }
     for (const CatalogueRow &row : t.Rows) {
         for (int i = 0; i < 12; ++i) {
-            const QString text = Q(row.PropertyTexts[i]);
+            const QString text = ToQString(row.PropertyTexts[i]);
             QVERIFY2(text.startsWith(symbols[i]), qPrintable(text));
             QVERIFY2(text.endsWith(units[i]), qPrintable(text));
             bool number = false;
@@ -193,7 +192,7 @@ void TestCatalogue::barsAndPlates()
     const CatalogueTable &square = Table("SquareBars");
     const CatalogueTable &round = Table("RoundBars");
     for (std::size_t i = 0; i < square.Rows.size(); ++i) {
-        QCOMPARE(Q(square.Rows[i].Caption), Q(round.Rows[i].Caption));
+        QCOMPARE(ToQString(square.Rows[i].Caption), ToQString(round.Rows[i].Caption));
         QVERIFY2(square.Rows[i].Value > round.Rows[i].Value, square.Rows[i].Caption.data());
         if (i > 0) {
             QVERIFY(CaptionNumber(square.Rows[i].Caption) > CaptionNumber(square.Rows[i - 1].Caption));
@@ -203,7 +202,7 @@ void TestCatalogue::barsAndPlates()
     }
     const CatalogueTable &plates = Table("PlateThicknesses");
     for (const CatalogueRow &row : plates.Rows) {
-        QVERIFY2(Q(row.Caption).endsWith(QLatin1String(" mm")), row.Caption.data());
+        QVERIFY2(ToQString(row.Caption).endsWith(QLatin1String(" mm")), row.Caption.data());
         QCOMPARE(row.Value, CaptionNumber(row.Caption));
     }
 }
@@ -238,10 +237,10 @@ void TestCatalogue::valuesNamedInPassing()
     QCOMPARE(FindRow("OptionButton1").row->Value, 6.8);
     QCOMPARE(FindRow("OptionButton2").row->Value, 9.2);
     QCOMPARE(FindRow("OptionButton10").row->Value, 42.1);
-    QCOMPARE(Q(FindRow("OptionButton10").row->Caption), QStringLiteral("MC - 350 x 90"));
+    QCOMPARE(ToQString(FindRow("OptionButton10").row->Caption), QStringLiteral("MC - 350 x 90"));
     QCOMPARE(FindRow("OptionButton12").row->Value, 11.5);
     QCOMPARE(FindRow("OptionButton25").row->Value, 122.6);
-    QCOMPARE(Q(FindRow("OptionButton108").row->Caption), QStringLiteral("55X10"));
+    QCOMPARE(ToQString(FindRow("OptionButton108").row->Caption), QStringLiteral("55X10"));
     QCOMPARE(FindRow("OptionButton108").row->Value, 7.9);
     QCOMPARE(FindRow("OptionButton127").row->Value, FindRow("OptionButton133").row->Value); // 13.4
     QCOMPARE(FindRow("OptionButton129").row->Value, FindRow("OptionButton2").row->Value);   // 9.2
@@ -254,7 +253,7 @@ void TestCatalogue::valuesNamedInPassing()
     QCOMPARE(FindRow("OptionButton40").row->Value, 0.22);
     int smallX = 0;
     for (const CatalogueRow &row : AngleSections)
-        smallX += Q(row.Caption).contains(u'x');
+        smallX += ToQString(row.Caption).contains(u'x');
     QCOMPARE(smallX, 39);
 }
 

@@ -3,6 +3,7 @@
 #include "formfixture.h"
 
 #include "catalogue/catalogue.h"
+#include "ui/builder.h"
 #include "ui/layout.h"
 
 #include <QAccessible>
@@ -14,11 +15,6 @@
 using namespace msweight;
 
 namespace {
-
-QString Q(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 
 QRect PixelRect(double left, double top, double width, double height)
 {
@@ -155,7 +151,7 @@ void TestLayout::placesAsDrawn()
 void TestLayout::placesFollowTheTable()
 {
     for (const ControlSpec &spec : Controls()) {
-        QWidget *widget = f->control(Q(spec.name));
+        QWidget *widget = f->control(ToQString(spec.name));
         QCOMPARE(widget->geometry(), PixelRect(spec.left, spec.top, spec.width, spec.height));
         QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("Page%1").arg(int(spec.page)));
         // Nothing lies beyond the page.
@@ -255,16 +251,17 @@ void TestLayout::captionsFit()
     for (const ControlSpec &spec : Controls()) {
         if (spec.kind == Kind::TextBox)
             continue;
-        QWidget *widget = f->control(Q(spec.name));
-        const QString caption = spec.kind == Kind::OptionButton ? Q(FindRow(spec.name).row->Caption) : Q(spec.caption);
-        QVERIFY2(fits(widget, caption), qPrintable(Q(spec.name) + QStringLiteral(": ") + caption));
+        QWidget *widget = f->control(ToQString(spec.name));
+        const QString caption
+            = spec.kind == Kind::OptionButton ? ToQString(FindRow(spec.name).row->Caption) : ToQString(spec.caption);
+        QVERIFY2(fits(widget, caption), qPrintable(ToQString(spec.name) + QStringLiteral(": ") + caption));
         checked << caption;
     }
     for (const CatalogueTable &table : Catalogue()) {
         for (const CatalogueRow &row : table.Rows) {
             for (std::size_t i = 0; i < table.PropertyLabels.size(); ++i) {
-                const QString text = Q(row.PropertyTexts[i]);
-                QVERIFY2(fits(f->control(Q(table.PropertyLabels[i])), text), qPrintable(text));
+                const QString text = ToQString(row.PropertyTexts[i]);
+                QVERIFY2(fits(f->control(ToQString(table.PropertyLabels[i])), text), qPrintable(text));
             }
         }
     }
@@ -277,13 +274,13 @@ void TestLayout::nothingOverlaps()
 {
     const auto controls = Controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const QRect a = f->control(Q(controls[i].name))->geometry();
+        const QRect a = f->control(ToQString(controls[i].name))->geometry();
         for (std::size_t j = i + 1; j < controls.size(); ++j) {
             if (controls[j].page != controls[i].page)
                 continue;
-            const QRect overlap = a & f->control(Q(controls[j].name))->geometry();
+            const QRect overlap = a & f->control(ToQString(controls[j].name))->geometry();
             QVERIFY2(overlap.width() <= 1 || overlap.height() <= 1,
-                     qPrintable(Q(controls[i].name) + QStringLiteral(" / ") + Q(controls[j].name)));
+                     qPrintable(ToQString(controls[i].name) + QStringLiteral(" / ") + ToQString(controls[j].name)));
         }
     }
 }
@@ -329,7 +326,7 @@ void TestLayout::screenReaderNames()
         if (spec.kind != Kind::TextBox)
             continue;
         const QString spokenName
-            = QAccessible::queryAccessibleInterface(f->control(Q(spec.name)))->text(QAccessible::Name);
+            = QAccessible::queryAccessibleInterface(f->control(ToQString(spec.name)))->text(QAccessible::Name);
         QVERIFY2(!spokenName.isEmpty(), spec.name.data());
         for (const ControlSpec &other : Controls()) {
             if (other.kind == Kind::TextBox && other.page == spec.page && other.name != spec.name)

@@ -3,6 +3,7 @@
 // and MSWEIGHT_MONKEY_ACTIONS to replay or lengthen a session.
 #include "formfixture.h"
 
+#include "ui/builder.h"
 #include "ui/layout.h"
 
 #include <random>
@@ -10,11 +11,6 @@
 using namespace msweight;
 
 namespace {
-
-QString Q(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 
 // The result boxes that each command button writes.
 const QHash<QString, QStringList> ResultsOf = {
@@ -85,7 +81,7 @@ void TestMonkey::randomSession()
 
     QStringList options, buttons, inputs, boxes;
     for (const ControlSpec &spec : Controls()) {
-        const QString name = Q(spec.name);
+        const QString name = ToQString(spec.name);
         if (spec.kind == Kind::OptionButton)
             options << name;
         else if (spec.kind == Kind::CommandButton)

@@ -4,16 +4,12 @@
 
 #include "catalogue/catalogue.h"
 #include "numtext/numtext.h"
+#include "ui/builder.h"
 #include "ui/layout.h"
 
 using namespace msweight;
 
 namespace {
-
-QString Q(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 
 // A number written with a '.' as the user's locale writes it.
 QString Localized(QString number)
@@ -374,10 +370,10 @@ void TestUserForm1::everyOptionButtonSelectsItsRow()
         for (const QString &box : boxes->inputs)
             f->type(box, QStringLiteral("1"));
         for (const CatalogueRow &row : table.Rows) {
-            const QString button = Q(row.ButtonName);
+            const QString button = ToQString(row.ButtonName);
             f->click(button);
             QVERIFY2(f->control<QAbstractButton>(button)->isChecked(), qPrintable(button));
-            QCOMPARE(f->control<QAbstractButton>(button)->text(), Q(row.Caption));
+            QCOMPARE(f->control<QAbstractButton>(button)->text(), ToQString(row.Caption));
             f->click(QLatin1String(boxes->button));
             const double expected = table.page == Page::Page3 ? row.Value * 7.85 : row.Value;
             QCOMPARE(f->text(QLatin1String(boxes->result)), NumberToText(expected, u"."));
@@ -394,7 +390,7 @@ void TestUserForm1::keyboardOrder_data()
     for (const PageSpec &page : Pages()) {
         QStringList order;
         for (std::string_view name : page.keyboardOrder)
-            order << Q(name);
+            order << ToQString(name);
         QTest::newRow(qPrintable(QStringLiteral("Page%1").arg(int(page.page)))) << order;
     }
     // Two pages spelled out, where the order is not that of the numbers.

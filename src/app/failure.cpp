@@ -1,5 +1,6 @@
 #include "app/failure.h"
 
+#include "ui/builder.h"
 #include "ui/layout.h"
 
 #include <QMessageBox>
@@ -29,7 +30,7 @@ QString NoSelectionFailure::Message() const
 
 void ShowFailure(QWidget *parent, const QString &message)
 {
-    QMessageBox::critical(parent, QString::fromLatin1(WindowCaption.data(), qsizetype(WindowCaption.size())), message);
+    QMessageBox::critical(parent, ToQString(WindowCaption), message);
 }
 
 } // namespace msweight

@@ -15,11 +15,6 @@ namespace msweight {
 
 namespace {
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 struct HandlerEntry
 {
     std::string_view control;

@@ -20,11 +20,6 @@ namespace msweight {
 
 namespace {
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 QColor ToQColor(const Colour &colour, const QPalette &palette)
 {
     if (colour.system < 0)
@@ -202,6 +197,11 @@ public:
 };
 
 } // namespace
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
 
 void EnsureTahoma()
 {

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QString>
 
+#include <string_view>
+
 class QTabWidget;
 class QWidget;
 
@@ -14,6 +16,9 @@ struct Form
     QTabWidget *multiPage = nullptr;
     QHash<QString, QWidget *> controls; // by object name
 };
+
+// The layout's and catalogue's texts, all ASCII, as the toolkit's strings.
+QString ToQString(std::string_view text);
 
 // Builds MultiPage1 with its eight pages and 267 controls inside `window`,
 // sized to the fixed client area, with the "ISMB" page in front.
