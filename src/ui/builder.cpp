@@ -2,7 +2,7 @@
 
 #include "ui/layout.h"
 
-#include <QFile>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,11 +20,13 @@ namespace msweight {
 
 namespace {
 
-QColor ToQColor(const Colour &colour, const QPalette &palette)
+QColor ToQColor(const Colour &colour)
 {
     if (colour.system < 0)
         return QColor(colour.red, colour.green, colour.blue);
-    // The classic system colours, by the palette role nearest in meaning.
+    // The classic system colours, by the application palette's role nearest
+    // in meaning.
+    const QPalette palette = QApplication::palette();
     switch (colour.system) {
     case MenuBackground:
         return palette.color(QPalette::Window);
@@ -135,8 +137,8 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
         widget->setFont(font);
     QPalette palette = widget->palette();
     const Roles roles = RolesOf(spec.kind);
-    palette.setColor(roles.text, ToQColor(style.text, palette));
-    palette.setColor(roles.background, ToQColor(style.background, palette));
+    palette.setColor(roles.text, ToQColor(style.text));
+    palette.setColor(roles.background, ToQColor(style.background));
     if (!(palette == widget->palette()))
         widget->setPalette(palette);
     widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height));
