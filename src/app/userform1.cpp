@@ -65,18 +65,13 @@ UserForm1::UserForm1(QWidget *parent)
     setFont(font);
     setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
 
-    Form form = BuildForm(this);
-    m_multiPage = form.multiPage;
-    m_controls = std::move(form.controls);
-
+    m_controls = BuildForm(this).controls;
     for (const HandlerEntry &entry : HandlerTable) {
-        auto *button = qobject_cast<QAbstractButton *>(m_controls.value(ToQString(entry.control)));
-        Q_ASSERT(button);
-        connect(button, &QAbstractButton::clicked, this, [this, handler = entry.handler] { Run(handler); });
+        connect(Reach<QAbstractButton>(entry.control, "Click"), &QAbstractButton::clicked, this,
+                [this, handler = entry.handler] { Run(handler); });
     }
     // Alt+0 presses the "ISA" page's button, whose caption shows no key.
-    qobject_cast<QAbstractButton *>(m_controls.value(QStringLiteral("CommandButton8")))
-        ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
+    Reach<QAbstractButton>("CommandButton8", "Click")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
 }
 
 void UserForm1::setFailureReporter(FailureReporter reporter)
@@ -93,28 +88,23 @@ void UserForm1::Run(Handler handler)
     }
 }
 
-QWidget *UserForm1::Reach(std::string_view name, const char *operation) const
+template<typename Control>
+Control *UserForm1::Reach(std::string_view name, const char *operation) const
 {
-    QWidget *widget = m_controls.value(ToQString(name));
-    if (!widget)
+    auto *control = qobject_cast<Control *>(m_controls.value(ToQString(name)));
+    if (!control)
         throw ControlFailure(ToQString(name), QString::fromLatin1(operation));
-    return widget;
+    return control;
 }
 
 QLineEdit *UserForm1::Box(std::string_view name) const
 {
-    auto *box = qobject_cast<QLineEdit *>(Reach(name, "SetText"));
-    if (!box)
-        throw ControlFailure(ToQString(name), QStringLiteral("SetText"));
-    return box;
+    return Reach<QLineEdit>(name, "SetText");
 }
 
 UserForm1::BoxText UserForm1::Take(std::string_view box) const
 {
-    auto *edit = qobject_cast<QLineEdit *>(Reach(box, "GetText"));
-    if (!edit)
-        throw ControlFailure(ToQString(box), QStringLiteral("GetText"));
-    return {box, edit->text()};
+    return {box, Reach<QLineEdit>(box, "GetText")->text()};
 }
 
 double UserForm1::Number(const BoxText &text) const
@@ -149,10 +139,7 @@ void UserForm1::StoreValue(Page page, double value)
 
 void UserForm1::SetCaption(std::string_view label, std::string_view text)
 {
-    auto *widget = qobject_cast<QLabel *>(Reach(label, "SetCaption"));
-    if (!widget)
-        throw ControlFailure(ToQString(label), QStringLiteral("SetCaption"));
-    widget->setText(ToQString(text));
+    Reach<QLabel>(label, "SetCaption")->setText(ToQString(text));
 }
 
 void UserForm1::SelectRow(std::string_view button)

@@ -14,7 +14,6 @@
 #include <string_view>
 
 class QLineEdit;
-class QTabWidget;
 
 // OptionButton1 to OptionButton153.
 // clang-format off
@@ -75,7 +74,9 @@ private:
 
     void Run(Handler handler);
 
-    QWidget *Reach(std::string_view name, const char *operation) const;
+    // The control named `name`, of the kind that `operation` needs.
+    template<typename Control>
+    Control *Reach(std::string_view name, const char *operation) const;
     QLineEdit *Box(std::string_view name) const;
     BoxText Take(std::string_view box) const;
     double Number(const BoxText &text) const;
@@ -88,7 +89,6 @@ private:
     void StoreValue(Page page, double value) override;
     void SetCaption(std::string_view label, std::string_view text) override;
 
-    QTabWidget *m_multiPage = nullptr;
     QHash<QString, QWidget *> m_controls;
     // The value of the size chosen last on each page, by page number.
     std::array<std::optional<double>, 9> m_selected{};
