@@ -65,7 +65,7 @@ UserForm1::UserForm1(QWidget *parent)
     setFont(font);
     setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
 
-    m_controls = BuildForm(this).controls;
+    m_controls = BuildForm(this);
     for (const HandlerEntry &entry : HandlerTable) {
         connect(Reach<QAbstractButton>(entry.control, "Click"), &QAbstractButton::clicked, this,
                 [this, handler = entry.handler] { Run(handler); });

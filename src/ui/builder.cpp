@@ -219,22 +219,21 @@ void EnsureTahoma()
     Q_UNUSED(once);
 }
 
-Form BuildForm(QWidget *window)
+QHash<QString, QWidget *> BuildForm(QWidget *window)
 {
-    Form form;
-    form.multiPage = new QTabWidget(window);
-    form.multiPage->setObjectName(QStringLiteral("MultiPage1"));
+    auto *multiPage = new QTabWidget(window);
+    multiPage->setObjectName(QStringLiteral("MultiPage1"));
     QFont tabFont(QStringLiteral("Tahoma"));
     tabFont.setPointSizeF(FontSize);
-    form.multiPage->setFont(tabFont);
-    QTabBar *tabs = form.multiPage->tabBar();
+    multiPage->setFont(tabFont);
+    QTabBar *tabs = multiPage->tabBar();
     tabs->setUsesScrollButtons(false);
     tabs->setElideMode(Qt::ElideNone);
     tabs->setExpanding(false);
     auto *tabStyle = new CompactTabStyle;
     tabStyle->setParent(tabs);
     tabs->setStyle(tabStyle);
-    form.multiPage->setGeometry(0, 0, Pixels(ClientWidth), Pixels(ClientHeight));
+    multiPage->setGeometry(0, 0, Pixels(ClientWidth), Pixels(ClientHeight));
 
     std::array<QWidget *, 9> pages{};
     for (const PageSpec &spec : Pages()) {
@@ -245,31 +244,32 @@ Form BuildForm(QWidget *window)
         palette.setColor(QPalette::Window, palette.color(QPalette::Button));
         palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText)); // the size lists' text
         page->setPalette(palette);
-        form.multiPage->addTab(page, ToQString(spec.caption));
+        multiPage->addTab(page, ToQString(spec.caption));
         pages[std::size_t(spec.page)] = page;
     }
 
-    form.controls.reserve(qsizetype(Controls().size()));
+    QHash<QString, QWidget *> controls;
+    controls.reserve(qsizetype(Controls().size()));
     for (const ControlSpec &spec : Controls()) {
         QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)]);
-        form.controls.insert(widget->objectName(), widget);
+        controls.insert(widget->objectName(), widget);
     }
     for (const ControlSpec &spec : Controls()) {
         if (!spec.names.empty()) {
-            static_cast<QLabel *>(form.controls.value(ToQString(spec.name)))
-                ->setBuddy(form.controls.value(ToQString(spec.names)));
+            static_cast<QLabel *>(controls.value(ToQString(spec.name)))
+                ->setBuddy(controls.value(ToQString(spec.names)));
         }
     }
 
     for (const PageSpec &spec : Pages()) {
         for (std::size_t i = 1; i < spec.keyboardOrder.size(); ++i) {
-            QWidget::setTabOrder(form.controls.value(ToQString(spec.keyboardOrder[i - 1])),
-                                 form.controls.value(ToQString(spec.keyboardOrder[i])));
+            QWidget::setTabOrder(controls.value(ToQString(spec.keyboardOrder[i - 1])),
+                                 controls.value(ToQString(spec.keyboardOrder[i])));
         }
     }
 
-    form.multiPage->setCurrentWidget(pages[std::size_t(Page::Page2)]);
-    return form;
+    multiPage->setCurrentWidget(pages[std::size_t(Page::Page2)]);
+    return controls;
 }
 
 } // namespace msweight

@@ -6,23 +6,17 @@
 
 #include <string_view>
 
-class QTabWidget;
 class QWidget;
 
 namespace msweight {
-
-struct Form
-{
-    QTabWidget *multiPage = nullptr;
-    QHash<QString, QWidget *> controls; // by object name
-};
 
 // The layout's and catalogue's texts, all ASCII, as the toolkit's strings.
 QString ToQString(std::string_view text);
 
 // Builds MultiPage1 with its eight pages and 267 controls inside `window`,
-// sized to the fixed client area, with the "ISMB" page in front.
-Form BuildForm(QWidget *window);
+// sized to the fixed client area, with the "ISMB" page in front. Returns the
+// controls by object name.
+QHash<QString, QWidget *> BuildForm(QWidget *window);
 
 // Makes Tahoma available: the installed face, or the metric-compatible one
 // that Debian's fonts-wine ships. Call before any font is used.
