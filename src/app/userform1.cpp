@@ -47,10 +47,25 @@ constexpr std::pair<std::string_view, std::string_view> TrueLengthRows[] = {
 
 } // namespace
 
+void PrepareEnvironment()
+{
+    // Qt's own event loop rather than GLib's, which nothing here needs: GLib's
+    // makes a system call for every event posted, and building the window
+    // posts one for each of its 267 controls.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
+}
+
 void PrepareApplication()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
     EnsureTahoma();
+    // Also the application's font: a text box lays out its empty text in the
+    // application's font before it takes its own, and with any other font
+    // that would load a face the window never shows.
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(FontSize);
+    QApplication::setFont(font);
 }
 
 UserForm1::UserForm1(QWidget *parent)

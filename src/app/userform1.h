@@ -33,8 +33,13 @@ class QLineEdit;
 
 namespace msweight {
 
-// The look the layout is drawn for: the Fusion style and Tahoma. Call once
-// after the application object exists, before the window is made.
+// Settings for the toolkit that must be made before the application object
+// exists.
+void PrepareEnvironment();
+
+// The look the layout is drawn for: the Fusion style and Tahoma, also as the
+// application's font. Call once after the application object exists, before
+// the window is made.
 void PrepareApplication();
 
 class UserForm1 : public QWidget, private SelectionTarget

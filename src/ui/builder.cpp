@@ -6,11 +6,14 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QtMath>
 
 #include <algorithm>
 #include <array>
@@ -185,9 +188,9 @@ private:
     bool m_cycles;
 };
 
-// Tabs with the narrow padding of classic forms, so that all eight fit the
-// window side by side.
-class CompactTabStyle : public QProxyStyle
+// The tab control's look: tabs with the narrow padding of classic forms, so
+// that all eight fit the window side by side, and a frame drawn in bands.
+class MultiPageStyle : public QProxyStyle
 {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
@@ -195,6 +198,50 @@ public:
         if (metric == PM_TabBarTabHSpace)
             return 16;
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // The raster engine hands any blend of 96 spans or more to the global
+    // thread pool, starting its threads on first use. Fusion draws the frame
+    // round the pages with translucent lines, and under the clip of a widget
+    // with opaque children each pixel of such a line is a span of its own:
+    // the frame alone would start two threads, at a cost of a tenth of the
+    // window's start-up. So the frame is drawn in pieces, each clipped small
+    // enough to stay below that: its inside, where there is only the fill, and
+    // its edges in short lengths. The pieces are whole device pixels and do
+    // not overlap, so every pixel is drawn once, as it would be in one go.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_FrameTabWidget) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QTransform toDevice = painter->deviceTransform();
+        const QTransform fromDevice = toDevice.inverted();
+        const auto drawWithin = [&](const QRect &clip) {
+            painter->save();
+            painter->setClipRect(fromDevice.mapRect(QRectF(clip)), Qt::IntersectClip);
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            painter->restore();
+        };
+        // In device pixels: the lines lie within four logical pixels of the
+        // frame's sides, inside or out, and an edge's piece is 64 long.
+        constexpr int Length = 64;
+        const int edge = qCeil(4 * painter->device()->devicePixelRatio());
+        const QRect frame = toDevice.mapRect(QRectF(option->rect)).toAlignedRect();
+        const QRect outside = frame.adjusted(-edge, -edge, edge, edge);
+        const QRect inside = frame.adjusted(edge, edge, -edge, -edge);
+        drawWithin(inside);
+        for (int x = outside.left(); x <= outside.right(); x += Length) {
+            const int width = std::min(Length, outside.right() + 1 - x);
+            drawWithin(QRect(x, outside.top(), width, inside.top() - outside.top()));
+            drawWithin(QRect(x, inside.bottom() + 1, width, outside.bottom() - inside.bottom()));
+        }
+        for (int y = inside.top(); y <= inside.bottom(); y += Length) {
+            const int height = std::min(Length, inside.bottom() + 1 - y);
+            drawWithin(QRect(outside.left(), y, inside.left() - outside.left(), height));
+            drawWithin(QRect(inside.right() + 1, y, outside.right() - inside.right(), height));
+        }
     }
 };
 
@@ -208,7 +255,10 @@ QString ToQString(std::string_view text)
 void EnsureTahoma()
 {
     static const bool once = [] {
-        if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+        // Only installed families count, not the ones the font configuration
+        // would substitute for the name, and looking at the list is cheaper
+        // than asking for that substitution.
+        if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
             return true;
         // Only the regular face: Wine's bold file has bold spacing but regular
         // strokes, so bold captions would not look bold. Bold is drawn from
@@ -230,9 +280,10 @@ QHash<QString, QWidget *> BuildForm(QWidget *window)
     tabs->setUsesScrollButtons(false);
     tabs->setElideMode(Qt::ElideNone);
     tabs->setExpanding(false);
-    auto *tabStyle = new CompactTabStyle;
-    tabStyle->setParent(tabs);
-    tabs->setStyle(tabStyle);
+    auto *style = new MultiPageStyle;
+    style->setParent(multiPage);
+    multiPage->setStyle(style);
+    tabs->setStyle(style);
     multiPage->setGeometry(0, 0, Pixels(ClientWidth), Pixels(ClientHeight));
 
     std::array<QWidget *, 9> pages{};

@@ -1,0 +1,94 @@
+// The window started as main starts it: on Qt's own event loop, painting
+// without starting threads, and with the frame round its pages exactly as
+// Fusion draws it.
+#include "app/userform1.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+int ThreadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+} // namespace
+
+class TestPaint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // First: no painting in this process may come before it.
+    void firstPaintStartsNoThreads();
+    void runsOnQtsOwnEventLoop();
+    void pageFrameAsFusionDrawsIt_data();
+    void pageFrameAsFusionDrawsIt();
+};
+
+void TestPaint::firstPaintStartsNoThreads()
+{
+    const int before = ThreadCount();
+    QVERIFY(before >= 1);
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCoreApplication::processEvents();
+    QVERIFY(!form.grab().isNull());
+    QCOMPARE(ThreadCount(), before);
+}
+
+void TestPaint::runsOnQtsOwnEventLoop()
+{
+    const QByteArray dispatcher = QAbstractEventDispatcher::instance()->metaObject()->className();
+    QVERIFY2(!dispatcher.contains("Glib"), dispatcher.constData());
+}
+
+void TestPaint::pageFrameAsFusionDrawsIt_data()
+{
+    QTest::addColumn<qreal>("devicePixelRatio");
+    QTest::newRow("96 dpi") << qreal(1);
+    QTest::newRow("125%") << qreal(1.25);
+    QTest::newRow("150%") << qreal(1.5);
+    QTest::newRow("200%") << qreal(2);
+    QTest::newRow("300%") << qreal(3);
+}
+
+void TestPaint::pageFrameAsFusionDrawsIt()
+{
+    QFETCH(qreal, devicePixelRatio);
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("MultiPage1"));
+    QVERIFY(pages);
+    const auto render = [&] {
+        QImage image(pages->size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(devicePixelRatio);
+        image.fill(Qt::transparent);
+        pages->render(&image);
+        return image;
+    };
+    const QImage ours = render();
+    QVERIFY(pages->style() != QApplication::style());
+    pages->setStyle(QApplication::style()); // the tab bar keeps its own
+    QCOMPARE(ours, render());
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    msweight::PrepareEnvironment();
+    QApplication app(argc, argv);
+    msweight::PrepareApplication();
+    TestPaint test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_paint.moc"
