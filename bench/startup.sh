@@ -13,8 +13,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build-bench}
-rounds=${ROUNDS:-10}
-runs=${RUNS:-20}
+rounds=${ROUNDS:-40}
+runs=${RUNS:-5}
 memory_runs=${MEMORY_RUNS:-21}
 out=$build/bench/startup
 sudo=$([ "$(id -u)" = 0 ] || echo sudo)

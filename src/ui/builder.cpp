@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <map>
+#include <optional>
 
 namespace msweight {
 
@@ -101,6 +103,31 @@ int FrameStyle(Edge edge)
     return QFrame::NoFrame;
 }
 
+// A style's font and palette on a kind of control, each where it differs from
+// what the control has on its page. Every page looks the same, so a look is
+// worked out on the first control of its kind and style and shared by the
+// rest: each font or palette set is resolved anew for its control.
+struct Look
+{
+    std::optional<QFont> font;
+    std::optional<QPalette> palette;
+};
+
+Look LookOn(const QWidget &widget, const ControlSpec &spec)
+{
+    const StyleSpec &style = StyleOf(spec.style);
+    Look look;
+    if (const QFont font = StyleFont(style); !(font == widget.font()))
+        look.font = font;
+    QPalette palette = widget.palette();
+    const Roles roles = RolesOf(spec.kind);
+    palette.setColor(roles.text, ToQColor(style.text));
+    palette.setColor(roles.background, ToQColor(style.background));
+    if (!(palette == widget.palette()))
+        look.palette = palette;
+    return look;
+}
+
 QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
 {
     const StyleSpec &style = StyleOf(spec.style);
@@ -133,17 +160,6 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
     widget->setObjectName(ToQString(spec.name));
     if (spec.kind == Kind::TextBox)
         widget->setAccessibleName(QString::fromStdString(AccessibleName(spec)));
-    // Most controls look as their page already does: set only what differs,
-    // as each set font or palette is resolved anew for the control.
-    const QFont font = StyleFont(style);
-    if (!(font == widget->font()))
-        widget->setFont(font);
-    QPalette palette = widget->palette();
-    const Roles roles = RolesOf(spec.kind);
-    palette.setColor(roles.text, ToQColor(style.text));
-    palette.setColor(roles.background, ToQColor(style.background));
-    if (!(palette == widget->palette()))
-        widget->setPalette(palette);
     widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height));
     return widget;
 }
@@ -225,20 +241,21 @@ public:
             painter->restore();
         };
         // In device pixels: the lines lie within four logical pixels of the
-        // frame's sides, inside or out, and an edge's piece is 64 long.
-        constexpr int Length = 64;
+        // frame's sides, inside or out. A piece of an edge with the ends of
+        // the edges across it stays below 96 spans.
         const int edge = qCeil(4 * painter->device()->devicePixelRatio());
+        const int length = 95 - 2 * edge;
         const QRect frame = toDevice.mapRect(QRectF(option->rect)).toAlignedRect();
         const QRect outside = frame.adjusted(-edge, -edge, edge, edge);
         const QRect inside = frame.adjusted(edge, edge, -edge, -edge);
         drawWithin(inside);
-        for (int x = outside.left(); x <= outside.right(); x += Length) {
-            const int width = std::min(Length, outside.right() + 1 - x);
+        for (int x = outside.left(); x <= outside.right(); x += length) {
+            const int width = std::min(length, outside.right() + 1 - x);
             drawWithin(QRect(x, outside.top(), width, inside.top() - outside.top()));
             drawWithin(QRect(x, inside.bottom() + 1, width, outside.bottom() - inside.bottom()));
         }
-        for (int y = inside.top(); y <= inside.bottom(); y += Length) {
-            const int height = std::min(Length, inside.bottom() + 1 - y);
+        for (int y = inside.top(); y <= inside.bottom(); y += length) {
+            const int height = std::min(length, inside.bottom() + 1 - y);
             drawWithin(QRect(outside.left(), y, inside.left() - outside.left(), height));
             drawWithin(QRect(inside.right() + 1, y, outside.right() - inside.right(), height));
         }
@@ -301,8 +318,16 @@ QHash<QString, QWidget *> BuildForm(QWidget *window)
 
     QHash<QString, QWidget *> controls;
     controls.reserve(qsizetype(Controls().size()));
+    std::map<std::pair<Kind, Style>, Look> looks;
     for (const ControlSpec &spec : Controls()) {
         QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)]);
+        auto [at, added] = looks.try_emplace({spec.kind, spec.style});
+        if (added)
+            at->second = LookOn(*widget, spec);
+        if (at->second.font)
+            widget->setFont(*at->second.font);
+        if (at->second.palette)
+            widget->setPalette(*at->second.palette);
         controls.insert(widget->objectName(), widget);
     }
     for (const ControlSpec &spec : Controls()) {
