@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -29,6 +30,7 @@ private slots:
     void runsOnQtsOwnEventLoop();
     void pageFrameAsFusionDrawsIt_data();
     void pageFrameAsFusionDrawsIt();
+    void pageFrameAsFusionDrawsItTurned();
 };
 
 void TestPaint::firstPaintStartsNoThreads()
@@ -77,6 +79,30 @@ void TestPaint::pageFrameAsFusionDrawsIt()
     const QImage ours = render();
     QVERIFY(pages->style() != QApplication::style());
     pages->setStyle(QApplication::style()); // the tab bar keeps its own
+    QCOMPARE(ours, render());
+}
+
+// Through a turned painter, as when the window is shown in a scene, pieces
+// cut along device pixels would overlap.
+void TestPaint::pageFrameAsFusionDrawsItTurned()
+{
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("MultiPage1"));
+    QVERIFY(pages);
+    const auto render = [&] {
+        const int side = pages->width() + pages->height();
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.translate(pages->height() / 2, 0);
+        painter.rotate(30);
+        pages->render(&painter);
+        return image;
+    };
+    const QImage ours = render();
+    pages->setStyle(QApplication::style());
     QCOMPARE(ours, render());
 }
 

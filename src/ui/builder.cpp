@@ -220,19 +220,21 @@ public:
     // thread pool, starting its threads on first use. Fusion draws the frame
     // round the pages with translucent lines, and under the clip of a widget
     // with opaque children each pixel of such a line is a span of its own:
-    // the frame alone would start two threads, at a cost of a tenth of the
-    // window's start-up. So the frame is drawn in pieces, each clipped small
+    // the frame alone would start two threads, at a cost far above that of
+    // drawing it. So the frame is drawn in pieces, each clipped small
     // enough to stay below that: its inside, where there is only the fill, and
     // its edges in short lengths. The pieces are whole device pixels and do
     // not overlap, so every pixel is drawn once, as it would be in one go.
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
-        if (element != PE_FrameTabWidget) {
+        const QTransform toDevice = painter->deviceTransform();
+        // Pieces cut along device pixels need a painter that only moves and
+        // scales; drawn rotated, the frame is drawn in one go.
+        if (element != PE_FrameTabWidget || toDevice.type() > QTransform::TxScale) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
-        const QTransform toDevice = painter->deviceTransform();
         const QTransform fromDevice = toDevice.inverted();
         const auto drawWithin = [&](const QRect &clip) {
             painter->save();
@@ -242,9 +244,10 @@ public:
         };
         // In device pixels: the lines lie within four logical pixels of the
         // frame's sides, inside or out. A piece of an edge with the ends of
-        // the edges across it stays below 96 spans.
+        // the edges across it stays below 96 spans; past a scale of 9 the
+        // pieces stop shrinking.
         const int edge = qCeil(4 * painter->device()->devicePixelRatio());
-        const int length = 95 - 2 * edge;
+        const int length = std::max(16, 95 - 2 * edge);
         const QRect frame = toDevice.mapRect(QRectF(option->rect)).toAlignedRect();
         const QRect outside = frame.adjusted(-edge, -edge, edge, edge);
         const QRect inside = frame.adjusted(edge, edge, -edge, -edge);
