@@ -205,7 +205,7 @@ private:
 };
 
 // The tab control's look: tabs with the narrow padding of classic forms, so
-// that all eight fit the window side by side, and a frame drawn in bands.
+// that all eight fit the window side by side, and a frame drawn in pieces.
 class MultiPageStyle : public QProxyStyle
 {
 public:
