@@ -5,16 +5,18 @@
 # the ratios form / floor. Goals: time at most 1.25x, memory at most 1.2x.
 #
 #   bench/startup.sh                      build in build-bench/, measure, print
-#   BUILD=dir ROUNDS=n RUNS=n MEMORY_RUNS=n bench/startup.sh
+#   BUILD=dir ROUNDS=n RUNS=n WARMUP=n MEMORY_RUNS=n bench/startup.sh
 #
 # The two programs take turns: ROUNDS hyperfine calls of RUNS runs of each,
-# so that a change in the machine's load falls on both alike.
+# each after WARMUP runs that are not counted, so that a change in the
+# machine's load falls on both alike.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build-bench}
-rounds=${ROUNDS:-40}
-runs=${RUNS:-5}
+rounds=${ROUNDS:-100}
+runs=${RUNS:-2}
+warmup=${WARMUP:-1}
 memory_runs=${MEMORY_RUNS:-21}
 out=$build/bench/startup
 sudo=$([ "$(id -u)" = 0 ] || echo sudo)
@@ -48,7 +50,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 
 echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) CPUs; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 for ((r = 1; r <= rounds; ++r)); do
-    hyperfine -N --warmup 5 --runs "$runs" --style basic -n form -n floor \
+    hyperfine -N --warmup "$warmup" --runs "$runs" --style basic -n form -n floor \
         --export-json "$out/round-$r.json" "$form" "$floor" >>"$out/hyperfine.log" 2>&1 ||
         { cat "$out/hyperfine.log"; exit 1; }
 done
