@@ -63,9 +63,7 @@ void PrepareApplication()
     // Also the application's font: a text box lays out its empty text in the
     // application's font before it takes its own, and with any other font
     // that would load a face the window never shows.
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(FontSize);
-    QApplication::setFont(font);
+    QApplication::setFont(FormFont());
 }
 
 UserForm1::UserForm1(QWidget *parent)
@@ -75,9 +73,7 @@ UserForm1::UserForm1(QWidget *parent)
     setObjectName(QStringLiteral("UserForm1"));
     setWindowTitle(ToQString(WindowCaption));
     EnsureTahoma(); // before the first font is matched, or the fallback sticks
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(FontSize);
-    setFont(font);
+    setFont(FormFont());
     setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
 
     m_controls = BuildForm(this);

@@ -55,7 +55,7 @@ QColor ToQColor(const Colour &colour)
 
 QFont StyleFont(const StyleSpec &style)
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font = FormFont();
     font.setPointSizeF(style.pointSize);
     font.setBold(style.bold);
     font.setUnderline(style.underline);
@@ -289,13 +289,18 @@ void EnsureTahoma()
     Q_UNUSED(once);
 }
 
+QFont FormFont()
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(FontSize);
+    return font;
+}
+
 QHash<QString, QWidget *> BuildForm(QWidget *window)
 {
     auto *multiPage = new QTabWidget(window);
     multiPage->setObjectName(QStringLiteral("MultiPage1"));
-    QFont tabFont(QStringLiteral("Tahoma"));
-    tabFont.setPointSizeF(FontSize);
-    multiPage->setFont(tabFont);
+    multiPage->setFont(FormFont());
     QTabBar *tabs = multiPage->tabBar();
     tabs->setUsesScrollButtons(false);
     tabs->setElideMode(Qt::ElideNone);

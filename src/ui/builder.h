@@ -1,6 +1,7 @@
 // Makes the window's tab control, pages and controls from the layout tables.
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QString>
 
@@ -21,5 +22,9 @@ QHash<QString, QWidget *> BuildForm(QWidget *window);
 // Makes Tahoma available: the installed face, or the metric-compatible one
 // that Debian's fonts-wine ships. Call before any font is used.
 void EnsureTahoma();
+
+// Tahoma at the form's 8.25 points: the window's, the tabs' and the
+// application's font.
+QFont FormFont();
 
 } // namespace msweight
