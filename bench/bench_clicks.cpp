@@ -5,16 +5,6 @@
 
 using namespace msweight;
 
-namespace {
-
-// A number written with a '.' as the user's locale writes it.
-QString Localized(QString number)
-{
-    return number.replace(u'.', QLocale::system().decimalPoint());
-}
-
-} // namespace
-
 class BenchClicks : public QObject
 {
     Q_OBJECT

@@ -14,6 +14,12 @@
 
 #include <memory>
 
+// A number written with a '.' as the user's locale writes it.
+inline QString Localized(QString number)
+{
+    return number.replace(u'.', QLocale::system().decimalPoint());
+}
+
 class FormFixture
 {
 public:

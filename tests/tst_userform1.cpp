@@ -11,12 +11,6 @@ using namespace msweight;
 
 namespace {
 
-// A number written with a '.' as the user's locale writes it.
-QString Localized(QString number)
-{
-    return number.replace(u'.', QLocale::system().decimalPoint());
-}
-
 const QString Overflow = QStringLiteral("The result is beyond the range of numbers the calculator can hold.");
 
 } // namespace
