@@ -349,12 +349,12 @@ void TestUserForm1::everyOptionButtonSelectsItsRow()
         const char *result;
     };
     const PageBoxes pages[] = {
-        {Page::Page1, {"TextBox1", "TextBox2"}, "CommandButton1", "TextBox3"},
-        {Page::Page2, {"TextBox4", "TextBox5"}, "CommandButton2", "TextBox6"},
-        {Page::Page3, {"TextBox7", "TextBox8", "TextBox9"}, "CommandButton3", "TextBox10"},
-        {Page::Page4, {"TextBox11", "TextBox12"}, "CommandButton4", "TextBox13"},
-        {Page::Page5, {"TextBox14", "TextBox15"}, "CommandButton5", "TextBox16"},
-        {Page::Page7, {"TextBox29", "TextBox30"}, "CommandButton8", "TextBox31"},
+        {Page::Channels, {"TextBox1", "TextBox2"}, "CommandButton1", "TextBox3"},
+        {Page::Beams, {"TextBox4", "TextBox5"}, "CommandButton2", "TextBox6"},
+        {Page::Plates, {"TextBox7", "TextBox8", "TextBox9"}, "CommandButton3", "TextBox10"},
+        {Page::RoundBars, {"TextBox11", "TextBox12"}, "CommandButton4", "TextBox13"},
+        {Page::SquareBars, {"TextBox14", "TextBox15"}, "CommandButton5", "TextBox16"},
+        {Page::Angles, {"TextBox29", "TextBox30"}, "CommandButton8", "TextBox31"},
     };
     int rows = 0;
     for (const CatalogueTable &table : Catalogue()) {
@@ -369,7 +369,7 @@ void TestUserForm1::everyOptionButtonSelectsItsRow()
             QVERIFY2(f->control<QAbstractButton>(button)->isChecked(), qPrintable(button));
             QCOMPARE(f->control<QAbstractButton>(button)->text(), ToQString(row.Caption));
             f->click(QLatin1String(boxes->button));
-            const double expected = table.page == Page::Page3 ? row.Value * 7.85 : row.Value;
+            const double expected = table.page == Page::Plates ? row.Value * 7.85 : row.Value;
             QCOMPARE(f->text(QLatin1String(boxes->result)), NumberToText(expected, u"."));
             ++rows;
         }

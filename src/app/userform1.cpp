@@ -4,6 +4,7 @@
 #include "numtext/numtext.h"
 #include "ui/builder.h"
 #include "ui/layout.h"
+#include "ui/workarounds.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,11 +50,7 @@ constexpr std::pair<std::string_view, std::string_view> TrueLengthRows[] = {
 
 void PrepareEnvironment()
 {
-    // Qt's own event loop rather than GLib's, which nothing here needs: GLib's
-    // makes a system call for every event posted, and building the window
-    // posts one for each of its 267 controls.
-    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
-        qputenv("QT_NO_GLIB", "1");
+    ChooseEventLoop();
 }
 
 void PrepareApplication()
@@ -180,12 +177,12 @@ void UserForm1::SectionTotal(Page page, std::string_view firstBox, std::string_v
 
 void UserForm1::CommandButton1_Click()
 {
-    SectionTotal(Page::Page1, "TextBox1", "TextBox2", "TextBox3");
+    SectionTotal(Page::Channels, "TextBox1", "TextBox2", "TextBox3");
 }
 
 void UserForm1::CommandButton2_Click()
 {
-    SectionTotal(Page::Page2, "TextBox4", "TextBox5", "TextBox6");
+    SectionTotal(Page::Beams, "TextBox4", "TextBox5", "TextBox6");
 }
 
 void UserForm1::CommandButton3_Click()
@@ -194,7 +191,7 @@ void UserForm1::CommandButton3_Click()
     const BoxText quantity = Take("TextBox9");
     const BoxText length = Take("TextBox7");
     QLineEdit *result = Box("TextBox10");
-    const double weight = PlateWeight(Later(length), Later(width), Later(quantity), Selected(Page::Page3));
+    const double weight = PlateWeight(Later(length), Later(width), Later(quantity), Selected(Page::Plates));
     result->setText(NumberToText(weight));
 }
 
@@ -202,12 +199,12 @@ void UserForm1::CommandButton3_Click()
 // in either order.
 void UserForm1::CommandButton4_Click()
 {
-    SectionTotal(Page::Page4, "TextBox12", "TextBox11", "TextBox13");
+    SectionTotal(Page::RoundBars, "TextBox12", "TextBox11", "TextBox13");
 }
 
 void UserForm1::CommandButton5_Click()
 {
-    SectionTotal(Page::Page5, "TextBox14", "TextBox15", "TextBox16");
+    SectionTotal(Page::SquareBars, "TextBox14", "TextBox15", "TextBox16");
 }
 
 void UserForm1::CommandButton6_Click()
@@ -237,7 +234,7 @@ void UserForm1::CommandButton7_Click()
 
 void UserForm1::CommandButton8_Click()
 {
-    SectionTotal(Page::Page7, "TextBox29", "TextBox30", "TextBox31");
+    SectionTotal(Page::Angles, "TextBox29", "TextBox30", "TextBox31");
 }
 
 // Row by row: each row's true length is written before the next row starts,

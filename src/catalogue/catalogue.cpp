@@ -16,12 +16,12 @@ constexpr std::string_view BeamLabels[] = {
 };
 
 constexpr CatalogueTable Tables[] = {
-    {"PlateThicknesses", Page::Page3, "PL.", PlateThicknesses, {}},
-    {"ChannelSections", Page::Page1, "ISMC", ChannelSections, ChannelLabels},
-    {"BeamSections", Page::Page2, "ISMB", BeamSections, BeamLabels},
-    {"AngleSections", Page::Page7, "ISA", AngleSections, {}},
-    {"SquareBars", Page::Page5, "SQ.", SquareBars, {}},
-    {"RoundBars", Page::Page4, "RO.", RoundBars, {}},
+    {"PlateThicknesses", Page::Plates, "PL.", PlateThicknesses, {}},
+    {"ChannelSections", Page::Channels, "ISMC", ChannelSections, ChannelLabels},
+    {"BeamSections", Page::Beams, "ISMB", BeamSections, BeamLabels},
+    {"AngleSections", Page::Angles, "ISA", AngleSections, {}},
+    {"SquareBars", Page::SquareBars, "SQ.", SquareBars, {}},
+    {"RoundBars", Page::RoundBars, "RO.", RoundBars, {}},
 };
 
 } // namespace

@@ -10,8 +10,18 @@
 
 namespace msweight {
 
-// The pages of the window, by the number in their object names.
-enum class Page : std::uint8_t { Page1 = 1, Page2, Page3, Page4, Page5, Page6, Page7, Page8 };
+// The pages of the window by what they hold; each value is the number in the
+// page's object name (Channels is Page1).
+enum class Page : std::uint8_t {
+    Channels = 1,   // "ISMC"
+    Beams,          // "ISMB"
+    Plates,         // "PL."
+    RoundBars,      // "RO."
+    SquareBars,     // "SQ."
+    FlangeAndPiece, // "FL.&TP"
+    Angles,         // "ISA"
+    TrueLengths,    // "TP"
+};
 
 struct CatalogueRow
 {

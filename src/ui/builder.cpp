@@ -1,19 +1,17 @@
 #include "ui/builder.h"
 
 #include "ui/layout.h"
+#include "ui/workarounds.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QtMath>
 
 #include <algorithm>
 #include <array>
@@ -205,7 +203,8 @@ private:
 };
 
 // The tab control's look: tabs with the narrow padding of classic forms, so
-// that all eight fit the window side by side, and a frame drawn in pieces.
+// that all eight fit the window side by side, and the frame round the pages
+// drawn as start-up needs it.
 class MultiPageStyle : public QProxyStyle
 {
 public:
@@ -216,52 +215,13 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 
-    // The raster engine hands any blend of 96 spans or more to the global
-    // thread pool, starting its threads on first use. Fusion draws the frame
-    // round the pages with translucent lines, and under the clip of a widget
-    // with opaque children each pixel of such a line is a span of its own:
-    // the frame alone would start two threads, at a cost far above that of
-    // drawing it. So the frame is drawn in pieces, each clipped small
-    // enough to stay below that: its inside, where there is only the fill, and
-    // its edges in short lengths. The pieces are whole device pixels and do
-    // not overlap, so every pixel is drawn once, as it would be in one go.
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
-        const QTransform toDevice = painter->deviceTransform();
-        // Pieces cut along device pixels need a painter that only moves and
-        // scales; drawn rotated, the frame is drawn in one go.
-        if (element != PE_FrameTabWidget || toDevice.type() > QTransform::TxScale) {
+        if (element == PE_FrameTabWidget)
+            DrawPageFrame(*baseStyle(), option, painter, widget);
+        else
             QProxyStyle::drawPrimitive(element, option, painter, widget);
-            return;
-        }
-        const QTransform fromDevice = toDevice.inverted();
-        const auto drawWithin = [&](const QRect &clip) {
-            painter->save();
-            painter->setClipRect(fromDevice.mapRect(QRectF(clip)), Qt::IntersectClip);
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
-            painter->restore();
-        };
-        // In device pixels: the lines lie within four logical pixels of the
-        // frame's sides, inside or out. A piece of an edge with the ends of
-        // the edges across it stays below 96 spans; past a scale of 9 the
-        // pieces stop shrinking.
-        const int edge = qCeil(4 * painter->device()->devicePixelRatio());
-        const int length = std::max(16, 95 - 2 * edge);
-        const QRect frame = toDevice.mapRect(QRectF(option->rect)).toAlignedRect();
-        const QRect outside = frame.adjusted(-edge, -edge, edge, edge);
-        const QRect inside = frame.adjusted(edge, edge, -edge, -edge);
-        drawWithin(inside);
-        for (int x = outside.left(); x <= outside.right(); x += length) {
-            const int width = std::min(length, outside.right() + 1 - x);
-            drawWithin(QRect(x, outside.top(), width, inside.top() - outside.top()));
-            drawWithin(QRect(x, inside.bottom() + 1, width, outside.bottom() - inside.bottom()));
-        }
-        for (int y = inside.top(); y <= inside.bottom(); y += length) {
-            const int height = std::min(length, inside.bottom() + 1 - y);
-            drawWithin(QRect(outside.left(), y, inside.left() - outside.left(), height));
-            drawWithin(QRect(inside.right() + 1, y, outside.right() - inside.right(), height));
-        }
     }
 };
 
@@ -352,7 +312,7 @@ QHash<QString, QWidget *> BuildForm(QWidget *window)
         }
     }
 
-    multiPage->setCurrentWidget(pages[std::size_t(Page::Page2)]);
+    multiPage->setCurrentWidget(pages[std::size_t(Page::Beams)]);
     return controls;
 }
 

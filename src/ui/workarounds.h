@@ -1,0 +1,19 @@
+// Ways round costs inside the toolkit that start-up would otherwise pay.
+// Each says the Qt version it was measured on and how to tell that it is no
+// longer needed; take it out then.
+#pragma once
+
+#include <QStyle>
+
+namespace msweight {
+
+// Runs the program on Qt's own event loop rather than GLib's, unless the user
+// has chosen with QT_NO_GLIB. Call before the application object exists.
+void ChooseEventLoop();
+
+// Draws the frame round the pages (PE_FrameTabWidget) with `style` in pieces
+// that each stay below the raster engine's threshold for threaded blending;
+// the pixels are those of one drawing.
+void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
+
+} // namespace msweight
