@@ -35,13 +35,13 @@ const CatalogueTable &Table(std::string_view name)
 class Recorder : public SelectionTarget
 {
 public:
-    void StoreValue(Page page, double value) override
+    void StoreRow(const RowRef &ref) override
     {
-        steps << QStringLiteral("Page%1=%2").arg(int(page)).arg(value);
+        steps << QStringLiteral("Page%1=%2").arg(int(ref.table->page)).arg(ref.row->Value);
     }
-    void SetCaption(std::string_view label, std::string_view text) override
+    void SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text) override
     {
-        steps << ToQString(label) + u'=' + ToQString(text);
+        steps << ToQString(table.PropertyLabels[label]) + u'=' + ToQString(text);
     }
     QStringList steps;
 };

@@ -96,10 +96,11 @@ void TestFabrication::calculate_data()
     flange("equal diameters", {"0.5", "0.5", "20", "3"}, "0");
     flange("bore larger than the flange", {"0.3", "0.5", "20", "4"}, "-78.8768");
     flange("negative diameter squared away", {"-0.5", "0.3", "20", "4"}, "78.8768");
-    flange("outer diameter first", {"", "", "", ""}, "", NotANumber("O / DIA. (in M)", ""));
-    flange("inner diameter", {"0.5", "in", "x", "y"}, "", NotANumber("I / DIA. (in M)", "in"));
-    flange("thickness after the first check", {"0.5", "0.3", "thick", "y"}, "", NotANumber("THK. (in MM)", "thick"));
-    flange("quantity after two checks", {"0.5", "0.3", "20", ""}, "", NotANumber("QTY.", ""));
+    flange("outer diameter first", {"", "", "", ""}, "", NotANumber("FLANGE: O / DIA. (in M)", ""));
+    flange("inner diameter", {"0.5", "in", "x", "y"}, "", NotANumber("FLANGE: I / DIA. (in M)", "in"));
+    flange("thickness after the first check", {"0.5", "0.3", "thick", "y"}, "",
+           NotANumber("FLANGE: THK. (in MM)", "thick"));
+    flange("quantity after two checks", {"0.5", "0.3", "20", ""}, "", NotANumber("FLANGE: QTY.", ""));
     flange("diameter overflow before the thickness", {"1e200", "0", "abc", "1"}, "", Overflow);
     flange("thickness overflow before the quantity", {"1", "0", "1e308", "abc"}, "", Overflow);
     flange("quantity overflow", {"1", "0", "1e300", "1e10"}, "", Overflow);
@@ -117,12 +118,12 @@ void TestFabrication::calculate_data()
     piece("fractional quantity", {"1", "1", "1", "1", "1", "2.5"}, "70.07695");
     piece("negative quantity", {"1", "1", "1", "1", "1", "-1"}, "-28.03078");
     piece("length first, though the diameter is taken first", {"", "", "", "", "", ""}, "",
-          NotANumber("LENGTH (in M)", ""));
-    piece("diameter second", {"1", "", "", "", "", ""}, "", NotANumber("DIA. (in M)", ""));
-    piece("width third", {"1", "w", "1", "h", "t", "q"}, "", NotANumber("WIDTH (in M)", "w"));
-    piece("height", {"1", "1", "1", "h", "t", "q"}, "", NotANumber("HIGHT. (in M)", "h"));
-    piece("thickness", {"1", "1", "1", "1", "t", "q"}, "", NotANumber("THK. (in MM)", "t"));
-    piece("quantity last", {"1", "1", "1", "1", "1", ""}, "", NotANumber("QTY.", ""));
+          NotANumber("TRANSITION PIECE: LENGTH (in M)", ""));
+    piece("diameter second", {"1", "", "", "", "", ""}, "", NotANumber("TRANSITION PIECE: DIA. (in M)", ""));
+    piece("width third", {"1", "w", "1", "h", "t", "q"}, "", NotANumber("TRANSITION PIECE: WIDTH (in M)", "w"));
+    piece("height", {"1", "1", "1", "h", "t", "q"}, "", NotANumber("TRANSITION PIECE: HIGHT. (in M)", "h"));
+    piece("thickness", {"1", "1", "1", "1", "t", "q"}, "", NotANumber("TRANSITION PIECE: THK. (in MM)", "t"));
+    piece("quantity last", {"1", "1", "1", "1", "1", ""}, "", NotANumber("TRANSITION PIECE: QTY.", ""));
     piece("overflow of the length before the diameter", {"1e308", "1", "d", "1", "1", "1"}, "", Overflow);
     piece("overflow of the girth before the width", {"1", "w", "1e308", "1", "1", "1"}, "", Overflow);
     piece("overflow of the area before the thickness", {"1", "1", "1", "1e308", "t", "1"}, "", Overflow);
@@ -219,7 +220,7 @@ void TestFabrication::halvesOfTheFlangePageApart()
 {
     typeAll({"TextBox17", "0.5", "TextBox18", "0.3", "TextBox19", "20", "TextBox28", "4"});
     f->click(QStringLiteral("CommandButton7")); // the lower half is empty
-    QCOMPARE(f->failures, QStringList{NotANumber("LENGTH (in M)", "")});
+    QCOMPARE(f->failures, QStringList{NotANumber("TRANSITION PIECE: LENGTH (in M)", "")});
     QCOMPARE(f->text(QStringLiteral("TextBox20")), QString());
 
     f->click(QStringLiteral("CommandButton6"));

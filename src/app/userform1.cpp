@@ -10,43 +10,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabWidget>
+
+#include <new>
 
 namespace msweight {
-
-namespace {
-
-struct HandlerEntry
-{
-    std::string_view control;
-    void (UserForm1::*handler)();
-};
-
-// Every clickable control and the handler its Click runs.
-// clang-format off
-constexpr HandlerEntry HandlerTable[] = {
-#define MSWEIGHT_HANDLER_ENTRY(n) {"OptionButton" #n, &UserForm1::OptionButton##n##_Click},
-    MSWEIGHT_OPTION_BUTTONS(MSWEIGHT_HANDLER_ENTRY)
-#undef MSWEIGHT_HANDLER_ENTRY
-    {"CommandButton1", &UserForm1::CommandButton1_Click},
-    {"CommandButton2", &UserForm1::CommandButton2_Click},
-    {"CommandButton3", &UserForm1::CommandButton3_Click},
-    {"CommandButton4", &UserForm1::CommandButton4_Click},
-    {"CommandButton5", &UserForm1::CommandButton5_Click},
-    {"CommandButton6", &UserForm1::CommandButton6_Click},
-    {"CommandButton7", &UserForm1::CommandButton7_Click},
-    {"CommandButton8", &UserForm1::CommandButton8_Click},
-    {"CommandButton9", &UserForm1::CommandButton9_Click},
-};
-// clang-format on
-
-// The rows of the true-length page: inclined length in, true length out.
-constexpr std::pair<std::string_view, std::string_view> TrueLengthRows[] = {
-    {"TextBox32", "TextBox39"}, {"TextBox33", "TextBox40"}, {"TextBox34", "TextBox41"}, {"TextBox35", "TextBox42"},
-    {"TextBox36", "TextBox43"}, {"TextBox37", "TextBox44"}, {"TextBox38", "TextBox45"},
-};
-
-} // namespace
 
 void PrepareEnvironment()
 {
@@ -74,12 +41,36 @@ UserForm1::UserForm1(QWidget *parent)
     setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
 
     m_controls = BuildForm(this);
-    for (const HandlerEntry &entry : HandlerTable) {
-        connect(Reach<QAbstractButton>(entry.control, "Click"), &QAbstractButton::clicked, this,
-                [this, handler = entry.handler] { Run(handler); });
+
+    // Every option button chooses its own row.
+    for (const CatalogueTable &table : Catalogue()) {
+        for (std::string_view label : table.PropertyLabels)
+            m_propertyLabels[std::size_t(table.page)].push_back(Resolve<QLabel>(m_controls, label));
+        for (const CatalogueRow &row : table.Rows)
+            m_handlers.emplace(row.ButtonName, [this, ref = RowRef{&table, &row}] { SelectRow(ref, *this); });
+    }
+    // Every command button calculates its page's table entry; Enter in one of
+    // its input boxes does the same.
+    m_calculations.reserve(Calculations().size());
+    for (const Calculation &calculation : Calculations()) {
+        BoundCalculation &bound = m_calculations.emplace_back();
+        bound.calculation = &calculation;
+        bound.button = Resolve<QAbstractButton>(m_controls, calculation.button);
+        for (const CalculationInput &input : calculation.inputs) {
+            QLineEdit *box = Resolve<QLineEdit>(m_controls, input.box);
+            bound.inputs.push_back(box);
+            connect(box, &QLineEdit::returnPressed, bound.button, &QAbstractButton::click);
+        }
+        for (std::string_view result : calculation.results)
+            bound.results.push_back(Resolve<QLineEdit>(m_controls, result));
+        m_handlers.emplace(calculation.button, [this, &bound] { Calculate(bound); });
+    }
+    for (const auto &entry : m_handlers) {
+        connect(Resolve<QAbstractButton>(m_controls, entry.first), &QAbstractButton::clicked, this,
+                [this, handler = &entry.second] { Run(*handler); });
     }
     // Alt+0 presses the "ISA" page's button, whose caption shows no key.
-    Reach<QAbstractButton>("CommandButton8", "Click")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
+    Resolve<QAbstractButton>(m_controls, "CommandButton8")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
 }
 
 void UserForm1::setFailureReporter(FailureReporter reporter)
@@ -87,166 +78,59 @@ void UserForm1::setFailureReporter(FailureReporter reporter)
     m_report = std::move(reporter);
 }
 
-void UserForm1::Run(Handler handler)
+const UserForm1::Handler *UserForm1::ClickHandler(std::string_view name) const
+{
+    const auto at = m_handlers.find(name);
+    return at == m_handlers.end() ? nullptr : &at->second;
+}
+
+void UserForm1::Run(const Handler &handler)
 {
     try {
-        (this->*handler)();
+        handler();
+    } catch (const ConversionFailure &failure) {
+        m_report(failure.Message());
+        FocusBox(failure.control);
     } catch (const Failure &failure) {
         m_report(failure.Message());
+    } catch (const std::bad_alloc &) {
+        m_report(QStringLiteral("There is not enough memory to finish."));
     }
 }
 
-template<typename Control>
-Control *UserForm1::Reach(std::string_view name, const char *operation) const
+// The box a failure names takes the focus with its text selected, so that
+// the user can type the number again at once.
+void UserForm1::FocusBox(const QString &name)
 {
-    auto *control = qobject_cast<Control *>(m_controls.value(ToQString(name)));
-    if (!control)
-        throw ControlFailure(ToQString(name), QString::fromLatin1(operation));
-    return control;
-}
-
-QLineEdit *UserForm1::Box(std::string_view name) const
-{
-    return Reach<QLineEdit>(name, "SetText");
-}
-
-UserForm1::BoxText UserForm1::Take(std::string_view box) const
-{
-    return {box, Reach<QLineEdit>(box, "GetText")->text()};
-}
-
-double UserForm1::Number(const BoxText &text) const
-{
-    if (const auto value = ParseNumber(text.text))
-        return *value;
-    throw ConversionFailure(text.text, ToQString(NamingCaption(text.box)));
-}
-
-Operand UserForm1::Later(const BoxText &text) const
-{
-    return Operand([this, text] { return Number(text); });
-}
-
-Operand UserForm1::Selected(Page page) const
-{
-    return Operand([this, page] {
-        if (const auto value = m_selected[std::size_t(page)])
-            return *value;
-        for (const CatalogueTable &table : Catalogue()) {
-            if (table.page == page)
-                throw NoSelectionFailure(ToQString(table.Caption));
-        }
-        throw NoSelectionFailure(QString());
-    });
-}
-
-void UserForm1::StoreValue(Page page, double value)
-{
-    m_selected[std::size_t(page)] = value;
-}
-
-void UserForm1::SetCaption(std::string_view label, std::string_view text)
-{
-    Reach<QLabel>(label, "SetCaption")->setText(ToQString(text));
-}
-
-void UserForm1::SelectRow(std::string_view button)
-{
-    msweight::SelectRow(FindRow(button), *this);
-}
-
-#define MSWEIGHT_DEFINE_HANDLER(n)            \
-    void UserForm1::OptionButton##n##_Click() \
-    {                                         \
-        SelectRow("OptionButton" #n);         \
+    if (auto *box = qobject_cast<QLineEdit *>(m_controls.value(name))) {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
     }
-MSWEIGHT_OPTION_BUTTONS(MSWEIGHT_DEFINE_HANDLER)
-#undef MSWEIGHT_DEFINE_HANDLER
-
-// Takes and converts the first box before the second; the weight is
-// (first x second) x the page's unit weight, written last.
-void UserForm1::SectionTotal(Page page, std::string_view firstBox, std::string_view secondBox,
-                             std::string_view resultBox)
-{
-    const BoxText first = Take(firstBox);
-    const BoxText second = Take(secondBox);
-    QLineEdit *result = Box(resultBox);
-    const double weight = SectionWeight(Later(first), Later(second), Selected(page));
-    result->setText(NumberToText(weight));
 }
 
-void UserForm1::CommandButton1_Click()
+// Row by row: each row's result is written before the next row starts, so a
+// failure on the true-length page leaves the rows above it done.
+void UserForm1::Calculate(const BoundCalculation &bound)
 {
-    SectionTotal(Page::Channels, "TextBox1", "TextBox2", "TextBox3");
+    const Calculation &calculation = *bound.calculation;
+    std::vector<QString> texts;
+    texts.reserve(bound.inputs.size());
+    for (QLineEdit *box : bound.inputs)
+        texts.push_back(box->text());
+    const QString separator = DecimalSeparator();
+    const CatalogueRow *size = calculation.sized ? m_chosen[std::size_t(calculation.page)] : nullptr;
+    for (std::size_t row = 0; row < bound.results.size(); ++row)
+        bound.results[row]->setText(NumberToText(Evaluate(calculation, texts, separator, size, row)));
 }
 
-void UserForm1::CommandButton2_Click()
+void UserForm1::StoreRow(const RowRef &ref)
 {
-    SectionTotal(Page::Beams, "TextBox4", "TextBox5", "TextBox6");
+    m_chosen[std::size_t(ref.table->page)] = ref.row;
 }
 
-void UserForm1::CommandButton3_Click()
+void UserForm1::SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text)
 {
-    const BoxText width = Take("TextBox8");
-    const BoxText quantity = Take("TextBox9");
-    const BoxText length = Take("TextBox7");
-    QLineEdit *result = Box("TextBox10");
-    const double weight = PlateWeight(Later(length), Later(width), Later(quantity), Selected(Page::Plates));
-    result->setText(NumberToText(weight));
-}
-
-// Round bars take the quantity first; length x quantity is the same double
-// in either order.
-void UserForm1::CommandButton4_Click()
-{
-    SectionTotal(Page::RoundBars, "TextBox12", "TextBox11", "TextBox13");
-}
-
-void UserForm1::CommandButton5_Click()
-{
-    SectionTotal(Page::SquareBars, "TextBox14", "TextBox15", "TextBox16");
-}
-
-void UserForm1::CommandButton6_Click()
-{
-    const BoxText outer = Take("TextBox17");
-    const BoxText inner = Take("TextBox18");
-    const BoxText thickness = Take("TextBox19");
-    const BoxText quantity = Take("TextBox28");
-    QLineEdit *result = Box("TextBox20");
-    const double weight = FlangeWeight(Later(outer), Later(inner), Later(thickness), Later(quantity));
-    result->setText(NumberToText(weight));
-}
-
-void UserForm1::CommandButton7_Click()
-{
-    const BoxText diameter = Take("TextBox23");
-    const BoxText length = Take("TextBox21");
-    const BoxText width = Take("TextBox22");
-    const BoxText height = Take("TextBox24");
-    const BoxText thickness = Take("TextBox25");
-    const BoxText quantity = Take("TextBox26");
-    QLineEdit *result = Box("TextBox27");
-    const double weight = TransitionPieceWeight(Later(length), Later(width), Later(diameter), Later(height),
-                                                Later(thickness), Later(quantity));
-    result->setText(NumberToText(weight));
-}
-
-void UserForm1::CommandButton8_Click()
-{
-    SectionTotal(Page::Angles, "TextBox29", "TextBox30", "TextBox31");
-}
-
-// Row by row: each row's true length is written before the next row starts,
-// so a failure leaves the rows above it done.
-void UserForm1::CommandButton9_Click()
-{
-    for (const auto &[inclinedBox, resultBox] : TrueLengthRows) {
-        const BoxText height = Take("TextBox46");
-        QLineEdit *result = Box(resultBox);
-        const BoxText inclined = Take(inclinedBox);
-        result->setText(NumberToText(TrueLength(Later(inclined), Later(height))));
-    }
+    m_propertyLabels[std::size_t(table.page)][label]->setText(ToQString(text));
 }
 
 } // namespace msweight

@@ -25,6 +25,7 @@ inline constexpr double Pi = 3.1416;
 class Operand
 {
 public:
+    Operand() = default;
     Operand(double value)
         : m_value(value)
     {

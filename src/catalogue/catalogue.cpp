@@ -44,9 +44,9 @@ RowRef FindRow(std::string_view buttonName)
 
 void SelectRow(const RowRef &ref, SelectionTarget &target)
 {
-    target.StoreValue(ref.table->page, ref.row->Value);
+    target.StoreRow(ref);
     for (std::size_t i = 0; i < ref.table->PropertyLabels.size(); ++i)
-        target.SetCaption(ref.table->PropertyLabels[i], ref.row->PropertyTexts[i]);
+        target.SetCaption(*ref.table, i, ref.row->PropertyTexts[i]);
 }
 
 } // namespace msweight

@@ -54,19 +54,20 @@ struct RowRef
 // The row bound to the option button named `buttonName`, if any.
 RowRef FindRow(std::string_view buttonName);
 
-// What choosing a size acts on: the window's per-page selection and labels.
+// What choosing a size acts on: the window's per-page choice and labels.
 class SelectionTarget
 {
 public:
-    virtual void StoreValue(Page page, double value) = 0;
-    virtual void SetCaption(std::string_view label, std::string_view text) = 0;
+    virtual void StoreRow(const RowRef &ref) = 0;
+    // Shows `text` in the table's property label number `label`.
+    virtual void SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text) = 0;
 
 protected:
     ~SelectionTarget() = default;
 };
 
-// Stores the row's value for its page first, then writes its property texts
-// into the page's property labels one after the other.
+// Stores the row for its page first, then writes its property texts into the
+// page's property labels one after the other.
 void SelectRow(const RowRef &ref, SelectionTarget &target);
 
 } // namespace msweight

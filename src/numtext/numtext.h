@@ -28,6 +28,7 @@ public:
 
     QString text;
     QString box;
+    QString control; // the box's object name, where the window puts the focus back
 };
 
 // An arithmetic step overflowed or was invalid.

@@ -18,6 +18,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace msweight {
 
@@ -148,9 +149,14 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
         widget = box;
         break;
     }
-    case Kind::OptionButton:
-        widget = new QRadioButton(ToQString(FindRow(spec.name).row->Caption), page);
+    case Kind::OptionButton: {
+        const CatalogueRow *row = FindRow(spec.name).row;
+        if (!row)
+            qFatal("msweight: the option button %.*s has no row in the catalogue", int(spec.name.size()),
+                   spec.name.data());
+        widget = new QRadioButton(ToQString(row->Caption), page);
         break;
+    }
     case Kind::CommandButton:
         widget = new QPushButton(caption, page);
         break;
@@ -164,42 +170,73 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
 
 // A page whose Tab key follows its keyboard order. The toolkit's own focus
 // chain lets Tab stop only once in a group of option buttons, where the
-// order visits every button. A page that cycles keeps Tab within itself.
+// order visits every button. A page that cycles keeps Tab within itself; from
+// the ends of any other page Tab goes to the tabs (MultiPage).
 class OrderedPage : public QWidget
 {
 public:
-    OrderedPage(std::span<const std::string_view> order, bool cycles)
-        : m_order(order)
-        , m_cycles(cycles)
+    explicit OrderedPage(bool cycles)
+        : m_cycles(cycles)
     {
     }
+
+    void setOrder(std::vector<QWidget *> order) { m_order = std::move(order); }
+    QWidget *first() const { return m_order.front(); }
+    QWidget *last() const { return m_order.back(); }
 
 protected:
     bool focusNextPrevChild(bool next) override
     {
-        const QWidget *focus = focusWidget();
-        const auto at = std::find_if(m_order.begin(), m_order.end(), [focus](std::string_view name) {
-            return focus && focus->objectName() == ToQString(name);
-        });
+        const auto at = std::find(m_order.begin(), m_order.end(), focusWidget());
         if (at == m_order.end())
             return QWidget::focusNextPrevChild(next);
         auto index = std::ptrdiff_t(at - m_order.begin()) + (next ? 1 : -1);
         const auto size = std::ptrdiff_t(m_order.size());
         if (index < 0 || index >= size) {
             if (!m_cycles)
-                return QWidget::focusNextPrevChild(next);
+                return QWidget::focusNextPrevChild(next); // on to MultiPage
             index = (index + size) % size;
         }
-        QWidget *target = findChild<QWidget *>(ToQString(m_order[std::size_t(index)]), Qt::FindDirectChildrenOnly);
-        if (!target)
-            return false;
-        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        m_order[std::size_t(index)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
 
 private:
-    std::span<const std::string_view> m_order;
+    std::vector<QWidget *> m_order;
     bool m_cycles;
+};
+
+// The tab control. Tab goes round the tabs and the page in front, and
+// Shift+Tab the same way back; bringing a page to the front puts the focus in
+// its first box, so that the user can type at once.
+class MultiPage : public QTabWidget
+{
+public:
+    using QTabWidget::QTabWidget;
+
+    // From now on, with every page's order set.
+    void focusPagesAsTheyCome()
+    {
+        page()->first()->setFocus(Qt::OtherFocusReason);
+        connect(this, &QTabWidget::currentChanged, this, [this] { page()->first()->setFocus(Qt::TabFocusReason); });
+    }
+
+    OrderedPage *page() const { return static_cast<OrderedPage *>(currentWidget()); }
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        QWidget *focus = window()->focusWidget();
+        if (focus == tabBar()) {
+            (next ? page()->first() : page()->last())->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+        if (focus && page()->isAncestorOf(focus)) { // at an end of the page's order
+            tabBar()->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+        return QTabWidget::focusNextPrevChild(next);
+    }
 };
 
 // The tab control's look: tabs with the narrow padding of classic forms, so
@@ -256,9 +293,9 @@ QFont FormFont()
     return font;
 }
 
-QHash<QString, QWidget *> BuildForm(QWidget *window)
+QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec> table)
 {
-    auto *multiPage = new QTabWidget(window);
+    auto *multiPage = new MultiPage(window);
     multiPage->setObjectName(QStringLiteral("MultiPage1"));
     multiPage->setFont(FormFont());
     QTabBar *tabs = multiPage->tabBar();
@@ -271,9 +308,9 @@ QHash<QString, QWidget *> BuildForm(QWidget *window)
     tabs->setStyle(style);
     multiPage->setGeometry(0, 0, Pixels(ClientWidth), Pixels(ClientHeight));
 
-    std::array<QWidget *, 9> pages{};
+    std::array<OrderedPage *, 9> pages{};
     for (const PageSpec &spec : Pages()) {
-        QWidget *page = new OrderedPage(spec.keyboardOrder, spec.tabCycles);
+        auto *page = new OrderedPage(spec.tabCycles);
         page->setObjectName(QStringLiteral("Page%1").arg(int(spec.page)));
         page->setAutoFillBackground(true);
         QPalette palette = page->palette();
@@ -285,9 +322,9 @@ QHash<QString, QWidget *> BuildForm(QWidget *window)
     }
 
     QHash<QString, QWidget *> controls;
-    controls.reserve(qsizetype(Controls().size()));
+    controls.reserve(qsizetype(table.size()));
     std::map<std::pair<Kind, Style>, Look> looks;
-    for (const ControlSpec &spec : Controls()) {
+    for (const ControlSpec &spec : table) {
         QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)]);
         auto [at, added] = looks.try_emplace({spec.kind, spec.style});
         if (added)
@@ -298,22 +335,34 @@ QHash<QString, QWidget *> BuildForm(QWidget *window)
             widget->setPalette(*at->second.palette);
         controls.insert(widget->objectName(), widget);
     }
-    for (const ControlSpec &spec : Controls()) {
-        if (!spec.names.empty()) {
-            static_cast<QLabel *>(controls.value(ToQString(spec.name)))
-                ->setBuddy(controls.value(ToQString(spec.names)));
-        }
+    for (const ControlSpec &spec : table) {
+        if (!spec.names.empty())
+            Resolve<QLabel>(controls, spec.name)->setBuddy(Resolve<QLineEdit>(controls, spec.names));
     }
 
     for (const PageSpec &spec : Pages()) {
-        for (std::size_t i = 1; i < spec.keyboardOrder.size(); ++i) {
-            QWidget::setTabOrder(controls.value(ToQString(spec.keyboardOrder[i - 1])),
-                                 controls.value(ToQString(spec.keyboardOrder[i])));
+        std::vector<QWidget *> order;
+        order.reserve(spec.keyboardOrder.size());
+        for (std::string_view name : spec.keyboardOrder) {
+            order.push_back(Resolve<QWidget>(controls, name));
+            if (order.size() > 1)
+                QWidget::setTabOrder(order[order.size() - 2], order.back());
         }
+        pages[std::size_t(spec.page)]->setOrder(std::move(order));
     }
 
     multiPage->setCurrentWidget(pages[std::size_t(Page::Beams)]);
+    multiPage->focusPagesAsTheyCome();
     return controls;
+}
+
+QWidget *ResolveControl(const QHash<QString, QWidget *> &controls, std::string_view name, const char *kind,
+                        bool (*isKind)(QWidget *))
+{
+    QWidget *widget = controls.value(ToQString(name));
+    if (!widget || !isKind(widget))
+        qFatal("msweight: the window has no %s named %.*s", kind, int(name.size()), name.data());
+    return widget;
 }
 
 } // namespace msweight

@@ -1,23 +1,39 @@
 // Makes the window's tab control, pages and controls from the layout tables.
 #pragma once
 
+#include "ui/layout.h"
+
 #include <QFont>
 #include <QHash>
 #include <QString>
+#include <QWidget>
 
+#include <span>
 #include <string_view>
-
-class QWidget;
 
 namespace msweight {
 
 // The layout's and catalogue's texts, all ASCII, as the toolkit's strings.
 QString ToQString(std::string_view text);
 
-// Builds MultiPage1 with its eight pages and 267 controls inside `window`,
-// sized to the fixed client area, with the "ISMB" page in front. Returns the
-// controls by object name.
-QHash<QString, QWidget *> BuildForm(QWidget *window);
+// Builds MultiPage1 with its eight pages and the controls of `table` inside
+// `window`, sized to the fixed client area, with the "ISMB" page in front and
+// the focus in its first box. Returns the controls by object name. A name the
+// tables use but do not define stops the program, naming it.
+QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec> table = Controls());
+
+QWidget *ResolveControl(const QHash<QString, QWidget *> &controls, std::string_view name, const char *kind,
+                        bool (*isKind)(QWidget *));
+
+// The control named `name`, of the kind `Control`; a control missing from
+// the window is a programming error, and stops the program naming it.
+template<typename Control>
+Control *Resolve(const QHash<QString, QWidget *> &controls, std::string_view name)
+{
+    return static_cast<Control *>(
+        ResolveControl(controls, name, Control::staticMetaObject.className(),
+                       [](QWidget *widget) { return qobject_cast<Control *>(widget) != nullptr; }));
+}
 
 // Makes Tahoma available: the installed face, or the metric-compatible one
 // that Debian's fonts-wine ships. Call before any font is used.
