@@ -1,7 +1,10 @@
 // Click to result: each command button with valid inputs, and a size chosen
 // on the "ISMC" page, from the mouse click to the text its handler writes.
-// Run with -median 9 for steady numbers.
+// And a paste far beyond what a box takes, to its refusal. Run with
+// -median 9 for steady numbers.
 #include "formfixture.h"
+
+#include <QClipboard>
 
 using namespace msweight;
 
@@ -17,6 +20,8 @@ private slots:
     void commandButton();
     void channelSize_data();
     void channelSize();
+    void overLongPaste_data();
+    void overLongPaste();
 
 private:
     std::unique_ptr<FormFixture> f;
@@ -112,6 +117,28 @@ void BenchClicks::channelSize()
     QCOMPARE(text, QLatin1String(shown[last]));
     QVERIFY(buttons[last]->isChecked());
     QCOMPARE(f->failures, QStringList());
+}
+
+void BenchClicks::overLongPaste_data()
+{
+    QTest::addColumn<int>("characters");
+    QTest::newRow("1 MiB") << (1 << 20);
+    QTest::newRow("20 MiB") << 20 * (1 << 20);
+}
+
+// The box weighs the clipboard before it takes it in: the time must not
+// grow with the megabytes refused beyond reading the clipboard.
+void BenchClicks::overLongPaste()
+{
+    QFETCH(int, characters);
+    auto *box = f->control<QLineEdit>(QStringLiteral("TextBox4"));
+    box->setFocus();
+    QApplication::clipboard()->setText(QString(characters, u'7'));
+    QBENCHMARK
+    {
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    QVERIFY(box->text().isEmpty());
 }
 
 QTEST_MAIN(BenchClicks)

@@ -7,6 +7,10 @@
 #include "ui/builder.h"
 #include "ui/layout.h"
 
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+
 using namespace msweight;
 
 namespace {
@@ -46,6 +50,7 @@ private slots:
     void enterPressesThePagesButton_data();
     void enterPressesThePagesButton();
     void failureFocusesItsBox();
+    void overLongTextRefusedWhole();
 
 private:
     std::unique_ptr<FormFixture> f;
@@ -564,6 +569,60 @@ void TestUserForm1::failureFocusesItsBox()
     QTest::keyClicks(quantity, QStringLiteral("10"));
     QTest::keyClick(quantity, Qt::Key_Return);
     QCOMPARE(f->text(QStringLiteral("TextBox6")), Localized(QStringLiteral("690")));
+}
+
+// A box takes up to 32767 characters; a longer paste or key press is refused
+// whole with a message, never cut, and the window goes on answering.
+void TestUserForm1::overLongTextRefusedWhole()
+{
+    auto *length = f->control<QLineEdit>(QStringLiteral("TextBox4"));
+    auto *quantity = f->control<QLineEdit>(QStringLiteral("TextBox5"));
+    f->type(QStringLiteral("TextBox4"), QStringLiteral("12"));
+    QApplication::clipboard()->setText(QString(1 << 20, u'7'));
+    QTest::keyClick(length, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(length->text(), QStringLiteral("12"));
+    QTRY_COMPARE(f->failures.size(), 1);
+    QVERIFY2(f->failures[0].startsWith(QStringLiteral("LENGTH (in Meter): a box takes at most 32767 characters")),
+             qPrintable(f->failures[0]));
+
+    const QString longest(32767, u'7');
+    QApplication::clipboard()->setText(longest);
+    QTest::keyClick(quantity, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(quantity->text(), longest);
+    QTest::keyClick(quantity, Qt::Key_1);
+    QCOMPARE(quantity->text(), longest);
+    QTRY_COMPARE(f->failures.size(), 2);
+    QVERIFY(f->failures[1].startsWith(QStringLiteral("QTY.: ")));
+
+    // The same from the context menu's Paste and from a drop.
+    QApplication::clipboard()->setText(QString(1 << 20, u'7'));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), length->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(length, &menuEvent);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QAction *paste = nullptr;
+    for (QAction *action : QApplication::activePopupWidget()->actions()) {
+        if (action->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste"))
+            paste = action;
+    }
+    QVERIFY(paste);
+    paste->trigger();
+    QApplication::activePopupWidget()->close();
+    QCOMPARE(length->text(), QStringLiteral("12"));
+    QTRY_COMPARE(f->failures.size(), 3);
+    QMimeData dropped;
+    dropped.setText(QString(1 << 20, u'7'));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(length, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(length, &drop);
+    QCOMPARE(length->text(), QStringLiteral("12"));
+    QTRY_COMPARE(f->failures.size(), 4);
+
+    // The longest number converts; a result beyond the doubles says so.
+    f->click(QStringLiteral("OptionButton12"));
+    f->click(QStringLiteral("CommandButton2"));
+    QCOMPARE(f->failures.size(), 5);
+    QVERIFY(f->failures[4].size() < 200);
 }
 
 QTEST_MAIN(TestUserForm1)

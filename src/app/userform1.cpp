@@ -60,6 +60,16 @@ UserForm1::UserForm1(QWidget *parent)
             QLineEdit *box = Resolve<QLineEdit>(m_controls, input.box);
             bound.inputs.push_back(box);
             connect(box, &QLineEdit::returnPressed, bound.button, &QAbstractButton::click);
+            // After the paste or key press that was refused has returned.
+            connect(
+                box, &QLineEdit::inputRejected, this,
+                [this, &input] {
+                    m_report(QStringLiteral("%1: a box takes at most %2 characters; what would have made it longer "
+                                            "was not entered.")
+                                 .arg(InputName(input))
+                                 .arg(MaxBoxText));
+                },
+                Qt::QueuedConnection);
         }
         for (std::string_view result : calculation.results)
             bound.results.push_back(Resolve<QLineEdit>(m_controls, result));

@@ -4,14 +4,19 @@
 #include "ui/workarounds.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QValidator>
 
 #include <algorithm>
 #include <array>
@@ -127,7 +132,78 @@ Look LookOn(const QWidget &widget, const ControlSpec &spec)
     return look;
 }
 
-QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
+// Refuses a text longer than a box takes, whatever way it comes in.
+class LengthLimit : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override { return input.size() > MaxBoxText ? Invalid : Acceptable; }
+};
+
+// An input box that weighs a paste before it takes it in. The validator
+// alone would refuse an over-long paste too, but only after the box had
+// inserted it with an undo step for every character: seconds and a gigabyte
+// for a paste of some megabytes.
+class InputBox : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Paste) && !Fits(QClipboard::Clipboard))
+            return Refuse(event);
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+            && !Fits(QClipboard::Selection))
+            return Refuse(event);
+        QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void dropEvent(QDropEvent *event) override
+    {
+        if (Fits(event->mimeData()->text().size()))
+            QLineEdit::dropEvent(event);
+        else
+            Refuse(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        QMenu *menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // The menu's Paste, known by the toolkit's own caption for it.
+        for (QAction *action : menu->actions()) {
+            if (action->text().section(u'\t', 0, 0) != QLineEdit::tr("&Paste"))
+                continue;
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [this] {
+                if (Fits(QClipboard::Clipboard))
+                    paste();
+                else
+                    emit inputRejected();
+            });
+        }
+        menu->popup(event->globalPos());
+    }
+
+private:
+    bool Fits(QClipboard::Mode mode) const { return Fits(QGuiApplication::clipboard()->text(mode).size()); }
+    bool Fits(qsizetype pasted) const { return text().size() - selectedText().size() + pasted <= MaxBoxText; }
+
+    void Refuse(QEvent *event)
+    {
+        event->accept();
+        emit inputRejected();
+    }
+};
+
+QWidget *MakeControl(const ControlSpec &spec, QWidget *page, const QValidator *validator)
 {
     const StyleSpec &style = StyleOf(spec.style);
     QString caption = ToQString(spec.caption);
@@ -143,9 +219,13 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page)
         break;
     }
     case Kind::TextBox: {
-        auto *box = new QLineEdit(page);
+        auto *box = spec.style == Style::ResultBox ? new QLineEdit(page) : new InputBox(page);
         box->setReadOnly(spec.style == Style::ResultBox);
-        box->setMaxLength(std::numeric_limits<int>::max()); // no limit on what may be typed or pasted
+        // The limit is the validator's, which refuses an over-long paste
+        // whole; the toolkit's own would cut it without a word.
+        box->setMaxLength(std::numeric_limits<int>::max());
+        if (spec.style != Style::ResultBox)
+            box->setValidator(validator);
         widget = box;
         break;
     }
@@ -321,11 +401,12 @@ QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec
         pages[std::size_t(spec.page)] = page;
     }
 
+    const auto *lengthLimit = new LengthLimit(multiPage);
     QHash<QString, QWidget *> controls;
     controls.reserve(qsizetype(table.size()));
     std::map<std::pair<Kind, Style>, Look> looks;
     for (const ControlSpec &spec : table) {
-        QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)]);
+        QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)], lengthLimit);
         auto [at, added] = looks.try_emplace({spec.kind, spec.style});
         if (added)
             at->second = LookOn(*widget, spec);

@@ -13,6 +13,12 @@
 
 namespace msweight {
 
+// The most characters an input box takes. A text box lays out its whole text
+// at every keystroke and click; up to this length it answers within a few
+// milliseconds, and far longer pastes would freeze the window for seconds.
+// A longer paste or entry is refused whole (QLineEdit::inputRejected).
+inline constexpr qsizetype MaxBoxText = 32767;
+
 // The layout's and catalogue's texts, all ASCII, as the toolkit's strings.
 QString ToQString(std::string_view text);
 
