@@ -7,6 +7,7 @@
 #include "ui/layout.h"
 
 #include <QAccessible>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -43,6 +44,8 @@ private slots:
     void nothingOverlaps();
     void screenReaderNames_data();
     void screenReaderNames();
+    void missingControlStopsStartUp_data();
+    void missingControlStopsStartUp();
 
 private:
     std::unique_ptr<FormFixture> f;
@@ -335,5 +338,60 @@ void TestLayout::screenReaderNames()
     }
 }
 
-QTEST_MAIN(TestLayout)
+// A name the tables use but do not define is a programming error: start-up
+// stops naming it (the broken layout is built in a child process, below).
+void TestLayout::missingControlStopsStartUp_data()
+{
+    QTest::addColumn<QString>("broken");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("an option button without a catalogue row") << "extra-option"
+                                                              << "OptionButton999";
+    QTest::newRow("a box that its label and keyboard order name") << "missing-box"
+                                                                  << "TextBox7";
+}
+
+void TestLayout::missingControlStopsStartUp()
+{
+    QFETCH(QString, broken);
+    QFETCH(QString, named);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("MSWEIGHT_BROKEN_LAYOUT"), broken);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(30'000));
+    const QByteArray errors = child.readAllStandardError();
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    QVERIFY2(errors.contains(named.toLatin1()), errors.constData());
+}
+
+namespace {
+
+// Builds the window from the layout table broken as `broken` says.
+int BuildBrokenLayout(int argc, char *argv[], const QByteArray &broken)
+{
+    QApplication app(argc, argv);
+    PrepareApplication();
+    std::vector<ControlSpec> table(Controls().begin(), Controls().end());
+    if (broken == "extra-option") {
+        table.push_back({"OptionButton999", Kind::OptionButton, Page::Plates, Style::SizeOption, "", 6, 100, 50, 15});
+    } else {
+        std::erase_if(table, [](const ControlSpec &spec) { return spec.name == "TextBox7"; });
+    }
+    QWidget window;
+    BuildForm(&window, table);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (const QByteArray broken = qgetenv("MSWEIGHT_BROKEN_LAYOUT"); !broken.isEmpty())
+        return BuildBrokenLayout(argc, argv, broken);
+    QApplication app(argc, argv);
+    TestLayout test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_layout.moc"
