@@ -7,6 +7,7 @@
 #include "ui/layout.h"
 
 #include <QAccessible>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -77,7 +78,12 @@ void TestLayout::everyControlOnePage()
 void TestLayout::tabsAllShow()
 {
     QTabWidget *pages = f->multiPage();
-    QCOMPARE(pages->geometry(), QRect(0, 0, 325, 344));
+    // The whole client area below the menu bar.
+    const QMenuBar *menus = f->form->findChild<QMenuBar *>();
+    QVERIFY(menus);
+    QCOMPARE(menus->geometry(), QRect(0, 0, 325, menus->sizeHint().height()));
+    QCOMPARE(pages->geometry(), QRect(0, menus->height(), 325, 344));
+    QCOMPARE(f->form->size(), QSize(325, menus->height() + 344));
     const QStringList captions = {"&PL.", "ISM&C", "ISM&B", "IS&A", "&SQ.", "&RO.", "&FL.&&TP", "&TP"};
     const QStringList names = {"Page3", "Page1", "Page2", "Page7", "Page5", "Page4", "Page6", "Page8"};
     QCOMPARE(pages->count(), 8);

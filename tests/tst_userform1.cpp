@@ -60,7 +60,7 @@ void TestUserForm1::opensOnBeamPage()
 {
     QCOMPARE(f->form->objectName(), QStringLiteral("UserForm1"));
     QCOMPARE(f->form->windowTitle(), QStringLiteral("M.S(weight)-TKW"));
-    QCOMPARE(f->form->size(), QSize(325, 344));
+    QCOMPARE(f->multiPage()->size(), QSize(325, 344));
     QCOMPARE(f->multiPage()->currentWidget()->objectName(), QStringLiteral("Page2"));
     QCOMPARE(f->multiPage()->tabText(f->multiPage()->currentIndex()), QStringLiteral("ISM&B"));
     QVERIFY(f->failures.isEmpty());

@@ -1,6 +1,7 @@
 #include "app/userform1.h"
 
 #include "app/failure.h"
+#include "app/jobmenus.h"
 #include "numtext/numtext.h"
 #include "ui/builder.h"
 #include "ui/layout.h"
@@ -8,9 +9,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <new>
 
 namespace msweight {
@@ -38,9 +43,16 @@ UserForm1::UserForm1(QWidget *parent)
     setWindowTitle(ToQString(WindowCaption));
     EnsureTahoma(); // before the first font is matched, or the fallback sticks
     setFont(FormFont());
-    setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
 
     m_controls = BuildForm(this);
+    m_multiPage = findChild<QTabWidget *>(QStringLiteral("MultiPage1"), Qt::FindDirectChildrenOnly);
+    // The menu bar above the pages; below it the client area keeps its size.
+    m_menus = new JobMenus(*this);
+    const int menuHeight = m_menus->menuBar()->sizeHint().height();
+    m_menus->menuBar()->setGeometry(0, 0, Pixels(ClientWidth), menuHeight);
+    m_multiPage->move(0, menuHeight);
+    setFixedSize(Pixels(ClientWidth), menuHeight + Pixels(ClientHeight));
+    connect(m_multiPage, &QTabWidget::currentChanged, this, &UserForm1::frontPageChanged);
 
     // Every option button chooses its own row.
     for (const CatalogueTable &table : Catalogue()) {
@@ -82,6 +94,8 @@ UserForm1::UserForm1(QWidget *parent)
     // Alt+0 presses the "ISA" page's button, whose caption shows no key.
     Resolve<QAbstractButton>(m_controls, "CommandButton8")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
 }
+
+UserForm1::~UserForm1() = default;
 
 void UserForm1::setFailureReporter(FailureReporter reporter)
 {
@@ -128,9 +142,67 @@ void UserForm1::Calculate(const BoundCalculation &bound)
     for (QLineEdit *box : bound.inputs)
         texts.push_back(box->text());
     const QString separator = DecimalSeparator();
-    const CatalogueRow *size = calculation.sized ? m_chosen[std::size_t(calculation.page)] : nullptr;
+    const CatalogueRow *size = Chosen(calculation);
     for (std::size_t row = 0; row < bound.results.size(); ++row)
         bound.results[row]->setText(NumberToText(Evaluate(calculation, texts, separator, size, row)));
+    m_lastWeighed = &calculation;
+}
+
+const UserForm1::BoundCalculation &UserForm1::Bound(const Calculation &calculation) const
+{
+    return m_calculations[std::size_t(&calculation - Calculations().data())];
+}
+
+const Calculation *UserForm1::FrontCalculation() const
+{
+    const Page front = Page(m_multiPage->currentWidget()->objectName().mid(4).toInt());
+    const QWidget *focus = focusWidget();
+    const Calculation *found = nullptr;
+    for (const BoundCalculation &bound : m_calculations) {
+        const Calculation &calculation = *bound.calculation;
+        if (calculation.page != front || !calculation.weighs)
+            continue;
+        const auto holds = [focus](const auto &boxes) { return std::find(boxes.begin(), boxes.end(), focus) != boxes.end(); };
+        if (holds(bound.inputs) || holds(bound.results) || focus == bound.button)
+            return &calculation;
+        if (!found || m_lastWeighed == &calculation)
+            found = &calculation;
+    }
+    return found;
+}
+
+std::vector<QString> UserForm1::Texts(const Calculation &calculation) const
+{
+    std::vector<QString> texts;
+    for (const QLineEdit *box : Bound(calculation).inputs)
+        texts.push_back(box->text());
+    return texts;
+}
+
+const CatalogueRow *UserForm1::Chosen(const Calculation &calculation) const
+{
+    return calculation.sized ? m_chosen[std::size_t(calculation.page)] : nullptr;
+}
+
+QString UserForm1::FrontResult() const
+{
+    if (const Calculation *calculation = FrontCalculation())
+        return Bound(*calculation).results.front()->text();
+    // The true lengths, with the row labels' captions.
+    const BoundCalculation &lengths = m_calculations.back();
+    QStringList rows;
+    for (std::size_t row = 0; row < lengths.results.size(); ++row)
+        rows << QStringLiteral("%1\t%2").arg(ToQString(NamingCaption(lengths.calculation->inputs[row].box)),
+                                             lengths.results[row]->text());
+    return rows.join(u'\n');
+}
+
+void UserForm1::closeEvent(QCloseEvent *event)
+{
+    if (m_menus->mayClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void UserForm1::StoreRow(const RowRef &ref)

@@ -17,8 +17,11 @@
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
+class QTabWidget;
 
 namespace msweight {
+
+class JobMenus;
 
 // Settings for the toolkit that must be made before the application object
 // exists.
@@ -38,6 +41,7 @@ public:
     using Handler = std::function<void()>;
 
     explicit UserForm1(QWidget *parent = nullptr);
+    ~UserForm1() override;
 
     // Where failures go; by default a modal message box.
     void setFailureReporter(FailureReporter reporter);
@@ -45,6 +49,28 @@ public:
     // What a Click on the control `name` runs (an option button chooses its
     // row, a command button calculates), or null for any other name.
     const Handler *ClickHandler(std::string_view name) const;
+
+    // Runs `action` as a click runs its handler: a failure is shown, and the
+    // box it names takes the focus.
+    void Run(const Handler &action);
+
+    // What the front page weighs: on "FL.&TP" the half that holds the focus,
+    // or else the half weighed last (the flange before either). Null on
+    // "TP", which gives lengths, not a weight.
+    const Calculation *FrontCalculation() const;
+    // The texts of a calculation's input boxes, in its table's order, and the
+    // size chosen on its page (null when none is, or it takes none).
+    std::vector<QString> Texts(const Calculation &calculation) const;
+    const CatalogueRow *Chosen(const Calculation &calculation) const;
+    // The front page's result as its box shows it; on "TP" the seven true
+    // lengths, each after its row's name, a line each.
+    QString FrontResult() const;
+
+signals:
+    void frontPageChanged();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // A calculation with its controls, resolved when the window is built.
@@ -56,8 +82,8 @@ private:
         QAbstractButton *button;
     };
 
-    void Run(const Handler &handler);
     void Calculate(const BoundCalculation &bound);
+    const BoundCalculation &Bound(const Calculation &calculation) const;
     void FocusBox(const QString &name);
 
     void StoreRow(const RowRef &ref) override;
@@ -70,6 +96,9 @@ private:
     std::array<const CatalogueRow *, 9> m_chosen{};
     // The property labels of each page with a size table, by page number.
     std::array<std::vector<QLabel *>, 9> m_propertyLabels;
+    const Calculation *m_lastWeighed = nullptr; // on "FL.&TP"
+    QTabWidget *m_multiPage;
+    JobMenus *m_menus;
     FailureReporter m_report;
 };
 

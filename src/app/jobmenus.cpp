@@ -1,0 +1,126 @@
+#include "app/jobmenus.h"
+
+#include "app/userform1.h"
+#include "ui/builder.h"
+#include "ui/layout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace msweight {
+
+namespace {
+
+QAction *AddAction(QMenu *menu, const QString &text, const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+// The window's own keys, beside those of the menus.
+constexpr std::pair<const char *, const char *> WindowKeys[] = {
+    {"Alt+P, C, B, A, S, R, F, T", "Bring the page \"PL.\", \"ISMC\", \"ISMB\", \"ISA\", \"SQ.\", \"RO.\", "
+                                   "\"FL.&amp;TP\" or \"TP\" to the front"},
+    {"Tab, Shift+Tab", "The next or the previous box or button of the page"},
+    {"Space", "Choose a size, press a button"},
+    {"Enter", "Calculate the page (on \"FL.&amp;TP\" the half of the box)"},
+    {"Alt+0", "Press the \"ISA\" page's button"},
+};
+
+} // namespace
+
+JobMenus::JobMenus(UserForm1 &form)
+    : QObject(&form)
+    , m_form(form)
+    , m_menuBar(new QMenuBar(&form))
+{
+    // Access keys I, E, J and H: the tabs have P, C, B, A, S, R, F and T, and
+    // Alt+0 presses a button.
+    QMenu *file = m_menuBar->addMenu(tr("F&ile"));
+    m_openSheet = AddAction(file, tr("&Open sheet…"), QKeySequence::Open);
+    m_saveSheet = AddAction(file, tr("&Save sheet"), QKeySequence::Save);
+    m_saveSheetAs = AddAction(file, tr("Save sheet &as…"), QKeySequence::SaveAs);
+    file->addSeparator();
+    m_printSheet = AddAction(file, tr("&Print sheet…"), QKeySequence::Print);
+    m_exportSheet = AddAction(file, tr("&Export sheet as PDF…"), {});
+    file->addSeparator();
+    connect(AddAction(file, tr("&Quit"), QKeySequence::Quit), &QAction::triggered, &form, &QWidget::close);
+
+    QMenu *edit = m_menuBar->addMenu(tr("&Edit"));
+    connect(AddAction(edit, tr("&Copy result"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)), &QAction::triggered,
+            this, &JobMenus::copyResult);
+
+    QMenu *job = m_menuBar->addMenu(tr("&Job"));
+    m_addToSheet = AddAction(job, tr("&Add to sheet"), QKeySequence(Qt::CTRL | Qt::Key_Return));
+    m_showSheet = AddAction(job, tr("&Show sheet"), QKeySequence(Qt::CTRL | Qt::Key_J));
+
+    QMenu *help = m_menuBar->addMenu(tr("&Help"));
+    connect(AddAction(help, tr("&Keyboard shortcuts"), QKeySequence::HelpContents), &QAction::triggered, this,
+            &JobMenus::showShortcuts);
+    connect(AddAction(help, tr("&About"), {}), &QAction::triggered, this, &JobMenus::showAbout);
+
+    connect(&form, &UserForm1::frontPageChanged, this, &JobMenus::frontPageChanged);
+}
+
+JobMenus::~JobMenus() = default;
+
+bool JobMenus::mayClose()
+{
+    return true;
+}
+
+void JobMenus::frontPageChanged()
+{
+    const bool weighs = m_form.FrontCalculation() != nullptr;
+    m_addToSheet->setEnabled(weighs);
+    m_addToSheet->setText(weighs ? tr("&Add to sheet") : tr("&Add to sheet (\"TP\" gives lengths, not a weight)"));
+}
+
+// The front page's result as its box shows it; on "TP" each true length
+// after its row's name, a line each.
+void JobMenus::copyResult()
+{
+    QApplication::clipboard()->setText(m_form.FrontResult());
+}
+
+void JobMenus::showAbout()
+{
+    QMessageBox::about(
+        &m_form, tr("About %1").arg(ToQString(WindowCaption)),
+        tr("<h3>%1</h3>"
+           "<p>msweight %2: the weight of mild-steel plates, sections, bars, flanges and transition pieces, "
+           "and the true lengths of a transition piece's lines.</p>"
+           "<p>Sections: the ISMC, ISMB and ISA rows of the Indian standard section tables of 1964 (sections "
+           "rolled today follow the 1989 revision and differ).</p>"
+           "<p>Constants: 7.85 kg per square metre per mm of steel; 0.785 for a circle's area from its "
+           "diameter squared; 3.1416 for pi in a transition piece's girth.</p>"
+           "<p>Licence: proprietary, all rights reserved.</p>")
+            .arg(ToQString(WindowCaption), QStringLiteral(MSWEIGHT_VERSION)));
+}
+
+// Made from the menus themselves, so that the list cannot drift from them.
+void JobMenus::showShortcuts()
+{
+    QString rows;
+    const auto row = [&rows](const QString &keys, const QString &what) {
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys, what);
+    };
+    for (const auto &[keys, what] : WindowKeys)
+        row(QString::fromUtf8(keys), tr(what));
+    for (QAction *menu : m_menuBar->actions()) {
+        for (QAction *action : menu->menu()->actions()) {
+            if (!action->shortcut().isEmpty())
+                row(action->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped(),
+                    action->text().remove(u'&').toHtmlEscaped());
+        }
+    }
+    QMessageBox box(QMessageBox::NoIcon, tr("Keyboard shortcuts"),
+                    QStringLiteral("<table cellspacing=\"4\">%1</table>").arg(rows), QMessageBox::Close, &m_form);
+    box.exec();
+}
+
+} // namespace msweight

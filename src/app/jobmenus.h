@@ -1,0 +1,52 @@
+// The calculator's menu bar: the job sheet's commands, Copy result, Quit and
+// Help. The sheet itself, its window and the print support are made on first
+// use, never at start.
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class QAction;
+class QMenuBar;
+
+namespace msweight {
+
+class SheetWindow;
+class UserForm1;
+
+class JobMenus : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit JobMenus(UserForm1 &form);
+    ~JobMenus() override;
+
+    QMenuBar *menuBar() const { return m_menuBar; }
+
+    // Asks whether to save a sheet with unsaved lines; true when the
+    // calculator may close, the sheet's window with it.
+    bool mayClose();
+
+private:
+    void addToSheet();
+    void showSheet();
+    void copyResult();
+    void showAbout();
+    void showShortcuts();
+    void frontPageChanged();
+
+    UserForm1 &m_form;
+    QMenuBar *m_menuBar;
+    // The sheet's commands, connected as the sheet comes.
+    QAction *m_openSheet;
+    QAction *m_saveSheet;
+    QAction *m_saveSheetAs;
+    QAction *m_printSheet;
+    QAction *m_exportSheet;
+    QAction *m_addToSheet;
+    QAction *m_showSheet;
+};
+
+} // namespace msweight
