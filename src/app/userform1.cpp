@@ -122,7 +122,10 @@ double UserForm1::Number(const BoxText &text) const
 {
     if (const auto value = ParseNumber(text.text))
         return *value;
-    throw ConversionFailure(text.text, ToQString(NamingCaption(text.box)));
+    ConversionFailure failure(text.text, DecimalSeparator());
+    failure.box = ToQString(NamingCaption(text.box));
+    failure.control = ToQString(text.box);
+    throw failure;
 }
 
 Operand UserForm1::Later(const BoxText &text) const
