@@ -519,6 +519,9 @@ void NumberTextTest::quotedForMessage_data()
     QTest::newRow("surrogate pair straddling the cut") << a39 + face + u'b' << u'"' + a39 + face + Ellipsis + u'"';
     QTest::newRow("surrogate pair as the 40th and last") << a39 + face << u'"' + a39 + face + u'"';
     QTest::newRow("accent after the 40th letter") << a39 + u"e\u0301b"_s << u'"' + a39 + u"e\u0301"_s + Ellipsis + u'"';
+    // A letter with more marks than the quoting looks at: cut before it.
+    QTest::newRow("a letter with a thousand marks beyond U+FFFF")
+        << u"bca"_s + u"\U0001D165"_s.repeated(1000) << u"\"bc"_s + Ellipsis + u'"';
 }
 
 void NumberTextTest::quotedForMessage()

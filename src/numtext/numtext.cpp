@@ -171,10 +171,14 @@ NumberFault FaultOf(QStringView text, QStringView separator)
 QString QuotedForMessage(QStringView text)
 {
     constexpr int Shown = 40;
-    // Boundaries between characters depend on the characters next to them
-    // only, so a head of the text is enough, and a pasted megabyte costs no
-    // more than a word.
-    const QStringView head = text.first(std::min(text.size(), qsizetype(Shown) * 32));
+    constexpr qsizetype HeadSize = 1280;
+    // A boundary between characters depends only on what comes before it and
+    // the character after it, so the head of the text is enough, and a pasted
+    // megabyte costs no more than a word.
+    qsizetype headSize = std::min(text.size(), HeadSize);
+    if (headSize < text.size() && text[headSize - 1].isHighSurrogate())
+        --headSize; // a lone half at the end would read as a character of its own
+    const QStringView head = text.first(headSize);
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, head);
     qsizetype cut = 0;
     for (int shown = 0; shown < Shown; ++shown) {
@@ -189,12 +193,8 @@ QString QuotedForMessage(QStringView text)
     if (cut == text.size()) {
         quoted += text;
     } else {
-        if (cut == 0) {
-            // One character longer than the head: cut inside it, but between code points.
-            cut = head.size();
-            if (head.back().isHighSurrogate())
-                --cut;
-        }
+        if (cut == 0)
+            cut = head.size(); // one character longer than the head: cut inside it
         quoted += text.first(cut);
         quoted += u'\u2026';
     }

@@ -30,8 +30,10 @@ enum class NumberFault : std::uint8_t {
 NumberFault FaultOf(QStringView text, QStringView separator);
 
 // `text` in double quotes for a message: at most its first 40 characters (as
-// the user sees them; a surrogate pair or a letter with its accents is one),
-// then "…" when there are more.
+// the user sees them: a surrogate pair, or a letter with its accents, is one)
+// and at most 1280 UTF-16 code units, then "…" when there is more. A cut
+// falls between characters, or between code points only inside a character
+// longer than that.
 QString QuotedForMessage(QStringView text);
 
 // Box text that is not a number.
