@@ -23,7 +23,7 @@ public:
 enum class NumberFault : std::uint8_t {
     NotANumber,     // not a number of the box grammar
     TooLarge,       // a number of the grammar beyond the double range
-    OtherSeparator, // a number with the other locale's separator: '.' for ',' and the like, or ',' for '.'
+    OtherSeparator, // a number with the other separator: '.' where ',' (or another) is written, ',' where '.' is
 };
 
 // Why ParseNumber(text, separator) refused `text` (only asked of refused texts).
