@@ -428,18 +428,18 @@ void NumberTextTest::textToNumberThrowsOnBadText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<NumberFault>("fault");
 
-    const NumberFault nan = NumberFault::NotANumber;
-    QTest::newRow("empty") << QString() << nan;
-    QTest::newRow("blanks") << u"  \t"_s << nan;
-    QTest::newRow("letters") << u"abc"_s << nan;
-    QTest::newRow("number then letters") << u"1.5abc"_s << nan;
-    QTest::newRow("embedded blank") << u"1 2"_s << nan;
-    QTest::newRow("inf") << u"inf"_s << nan;
+    const NumberFault notANumber = NumberFault::NotANumber;
+    QTest::newRow("empty") << QString() << notANumber;
+    QTest::newRow("blanks") << u"  \t"_s << notANumber;
+    QTest::newRow("letters") << u"abc"_s << notANumber;
+    QTest::newRow("number then letters") << u"1.5abc"_s << notANumber;
+    QTest::newRow("embedded blank") << u"1 2"_s << notANumber;
+    QTest::newRow("inf") << u"inf"_s << notANumber;
     QTest::newRow("overflow") << u"1e400"_s << NumberFault::TooLarge;
     QTest::newRow("negative overflow") << u"-1e309"_s << NumberFault::TooLarge;
-    QTest::newRow("bare exponent") << u"1e"_s << nan;
+    QTest::newRow("bare exponent") << u"1e"_s << notANumber;
     // Neither '.' nor ',' stands twice as a separator in any locale.
-    QTest::newRow("two separators") << WithSeparator(u"1.2.3"_s, DecimalSeparator()) << nan;
+    QTest::newRow("two separators") << WithSeparator(u"1.2.3"_s, DecimalSeparator()) << notANumber;
     QTest::newRow("the other separator") << (DecimalSeparator() == Dot ? u"2,5"_s : u"2.5"_s)
                                          << NumberFault::OtherSeparator;
 }
@@ -470,7 +470,7 @@ void NumberTextTest::faultOf_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<NumberFault>("fault");
 
-    const NumberFault nan = NumberFault::NotANumber;
+    const NumberFault notANumber = NumberFault::NotANumber;
     const NumberFault large = NumberFault::TooLarge;
     const NumberFault other = NumberFault::OtherSeparator;
 
@@ -484,13 +484,13 @@ void NumberTextTest::faultOf_data()
     QTest::newRow("'.' with sign and exponent") << u" -.5e-3\t"_s << Comma << other;
     QTest::newRow("'.' where U+066B is written") << u"2.5"_s << ArabicSeparator << other;
 
-    QTest::newRow("empty") << u""_s << Dot << nan;
-    QTest::newRow("letters") << u"abc"_s << Comma << nan;
-    QTest::newRow("grouped, '.' written") << u"1,000.5"_s << Dot << nan;
-    QTest::newRow("grouped, ',' written") << u"1.000,5"_s << Comma << nan;
-    QTest::newRow("',' where U+066B is written") << u"2,5"_s << ArabicSeparator << nan;
+    QTest::newRow("empty") << u""_s << Dot << notANumber;
+    QTest::newRow("letters") << u"abc"_s << Comma << notANumber;
+    QTest::newRow("grouped, '.' written") << u"1,000.5"_s << Dot << notANumber;
+    QTest::newRow("grouped, ',' written") << u"1.000,5"_s << Comma << notANumber;
+    QTest::newRow("',' where U+066B is written") << u"2,5"_s << ArabicSeparator << notANumber;
     // Refused with either separator: no hint would make it a number.
-    QTest::newRow("beyond the range with the other separator") << u"2.5e400"_s << Comma << nan;
+    QTest::newRow("beyond the range with the other separator") << u"2.5e400"_s << Comma << notANumber;
 }
 
 void NumberTextTest::faultOf()
