@@ -1,5 +1,6 @@
 // Reading a number from a very long pasted text: 128 KiB to 1 MiB of
-// characters, in two shapes, so that the times show how parsing grows.
+// characters, in two shapes, so that the times show how parsing grows; and
+// the failure of such a text that is refused, with its message.
 #include "numtext/numtext.h"
 
 #include <QtTest>
@@ -9,6 +10,8 @@
 #include <locale.h>
 
 using namespace msweight;
+
+Q_DECLARE_METATYPE(msweight::NumberFault)
 
 namespace {
 
@@ -50,6 +53,8 @@ class BenchNumText : public QObject
 private slots:
     void textToNumber_data();
     void textToNumber();
+    void refusedText_data();
+    void refusedText();
 };
 
 void BenchNumText::textToNumber_data()
@@ -76,6 +81,38 @@ void BenchNumText::textToNumber()
         value = TextToNumber(text);
     }
     QCOMPARE(value, expected);
+}
+
+void BenchNumText::refusedText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<NumberFault>("fault");
+    for (const int kib : {128, 256, 512, 1024}) {
+        const QString digits(kib * 1024, u'7');
+        QTest::addRow("too large %d KiB", kib) << digits << NumberFault::TooLarge;
+        QTest::addRow("letter at the end %d KiB", kib) << digits + u'x' << NumberFault::NotANumber;
+    }
+}
+
+// What a click on a box holding the text costs once the number is refused.
+void BenchNumText::refusedText()
+{
+    QFETCH(QString, text);
+    QFETCH(NumberFault, fault);
+    const QString separator = DecimalSeparator();
+
+    QVERIFY(!ParseNumber(text, separator));
+    const ConversionFailure first(text, separator);
+    QCOMPARE(first.fault, fault);
+    QVERIFY(first.Message().size() < 100); // the text is quoted short
+
+    QString message;
+    QBENCHMARK
+    {
+        const ConversionFailure failure(text, separator);
+        message = failure.Message();
+    }
+    QCOMPARE(message, first.Message());
 }
 
 QTEST_GUILESS_MAIN(BenchNumText)

@@ -1,4 +1,5 @@
-// libFuzzer target for the number text: ParseNumber and NumberToText.
+// libFuzzer target for the number text: ParseNumber, FaultOf, the failure's
+// message, and NumberToText.
 //
 // For every input:
 //  - The bytes, read as Latin-1 and as UTF-8, are parsed with '.', ',' and the
@@ -11,12 +12,24 @@
 //    with an infinite result) it must be rejected, otherwise accepted with
 //    strtod's double, bit for bit (so -0.0 is not 0.0; an underflow to zero or
 //    to a subnormal is no failure).
-//  - The first 8 bytes, read as a double x: when finite, NumberToText(x, sep)
-//    must be the shortest text of x rounded to 15 significant digits (the
-//    value printf's "%.14e" rounds to, checked against strtod), in exponent
-//    form exactly from 1E+15 up and below 1E-04, "0" for both zeros, with no
-//    trailing zeros after the separator; it must read back with ParseNumber to
-//    some y, and NumberToText(y, sep) must give the same text again.
+//  - FaultOf is asked about every text with every separator. For a refused
+//    text its answer must be TooLarge exactly when the text is of the grammar
+//    (so beyond the double range), else OtherSeparator exactly when the text
+//    is accepted with the other separator ('.' for ',' and U+066B, ',' for
+//    '.'), else NotANumber. The failure made from a refused text must carry
+//    that fault and its message must start with the box and the quoted text.
+//  - QuotedForMessage of each text is the whole text in quotes when the text
+//    has at most 40 characters (grapheme clusters); otherwise a non-empty
+//    proper prefix of at most 40 characters, not ending between the halves of
+//    a surrogate pair, then "…", in quotes.
+//  - The first 8 bytes, read as a double x: when finite (NumberToText is never
+//    given anything else; it ends the program on an infinity or a NaN),
+//    NumberToText(x, sep) must be the shortest text of x rounded to 15
+//    significant digits (the value printf's "%.14e" rounds to, checked
+//    against strtod), in exponent form exactly from 1E+15 up and below 1E-04,
+//    "0" for both zeros, with no trailing zeros after the separator; it must
+//    read back with ParseNumber to some y, and NumberToText(y, sep) must give
+//    the same text again.
 //
 // A property that does not hold prints what was found on stderr and aborts,
 // which libFuzzer reports as a crash and saves the input.
@@ -30,6 +43,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <QTextBoundaryFinder>
 
 #include <cerrno>
 #include <cmath>
@@ -282,6 +296,132 @@ void CheckParse(QStringView text, QStringView separator)
         Fail("the parsed double differs from strtod's", text, separator, got, reference.value);
 }
 
+// Whether the grammar and strtod accept `text` with `separator`.
+bool Accepted(QStringView text, QStringView separator)
+{
+    const std::optional<std::string> cText = GrammarNumber(text, separator);
+    return cText && !CStrtod(*cText, text, separator).overflow;
+}
+
+const char *FaultName(msweight::NumberFault fault)
+{
+    switch (fault) {
+    case msweight::NumberFault::NotANumber:
+        return "NotANumber";
+    case msweight::NumberFault::TooLarge:
+        return "TooLarge";
+    case msweight::NumberFault::OtherSeparator:
+        return "OtherSeparator";
+    }
+    return "(not a fault)";
+}
+
+[[noreturn]] void FailFault(const char *what, QStringView text, QStringView separator, msweight::NumberFault got,
+                            msweight::NumberFault expected)
+{
+    std::fprintf(stderr,
+                 "\nnumtext property broken: %s\n"
+                 "  text      \"%s\"\n"
+                 "  separator \"%s\"\n"
+                 "  got       %s\n"
+                 "  expected  %s\n",
+                 what, Printable(text).c_str(), Printable(separator).c_str(), FaultName(got), FaultName(expected));
+    std::abort();
+}
+
+// FaultOf against the grammar and strtod, and the failure that carries it.
+void CheckFault(const QString &text, QStringView separator)
+{
+    const msweight::NumberFault fault = msweight::FaultOf(text, separator); // asked of any text: must not crash
+    if (msweight::ParseNumber(text, separator))
+        return;
+
+    using msweight::NumberFault;
+    const QStringView other = separator == u"." ? u"," : u".";
+    NumberFault expected = NumberFault::NotANumber;
+    if (GrammarNumber(text, separator))
+        expected = NumberFault::TooLarge; // refused, so beyond the double range (CheckParse)
+    else if (Accepted(text, other))
+        expected = NumberFault::OtherSeparator;
+    if (fault != expected) {
+        if (fault == NumberFault::TooLarge)
+            FailFault("TooLarge for a text outside the number grammar", text, separator, fault, expected);
+        if (fault == NumberFault::OtherSeparator)
+            FailFault("OtherSeparator for a text the other separator does not make a number", text, separator, fault,
+                      expected);
+        FailFault("FaultOf gave the wrong fault", text, separator, fault, expected);
+    }
+
+    msweight::ConversionFailure failure(text, separator);
+    failure.box = QStringLiteral("QTY.");
+    if (failure.fault != fault)
+        FailFault("the failure carries another fault than FaultOf's", text, separator, failure.fault, fault);
+    if (!failure.Message().startsWith(QStringLiteral("QTY.: ") + msweight::QuotedForMessage(text)))
+        Fail(("the message does not start with the box and the quoted text: \"" + Printable(failure.Message()) + "\"")
+                 .c_str(),
+             text, separator, std::nullopt, std::nullopt);
+}
+
+// Where the `count`th grapheme cluster of `text` ends, or the end of the text
+// when it has fewer.
+qsizetype CharactersEnd(QStringView text, int count)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype next = finder.toNextBoundary();
+        if (next < 0)
+            break;
+        end = next;
+    }
+    return end;
+}
+
+// QuotedForMessage against the grapheme clusters of the whole text.
+void CheckQuoted(const QString &text)
+{
+    constexpr int Shown = 40;            // characters
+    constexpr qsizetype HeadSize = 1280; // code units
+    const QString quoted = msweight::QuotedForMessage(text);
+    const auto fail = [&](const char *what) {
+        Fail(("QuotedForMessage: " + std::string(what) + ": \"" + Printable(quoted) + "\"").c_str(), text, u"",
+             std::nullopt, std::nullopt);
+    };
+    if (quoted.size() < 2 || !quoted.startsWith(u'"') || !quoted.endsWith(u'"'))
+        fail("not in quotes");
+    const QStringView inner = QStringView(quoted).sliced(1, quoted.size() - 2);
+    const qsizetype end = CharactersEnd(text, Shown);
+    // The head that QuotedForMessage looks at ends between code points.
+    const qsizetype head = text.size() > HeadSize && text[HeadSize - 1].isHighSurrogate() ? HeadSize - 1 : HeadSize;
+    if (end == text.size() && text.size() <= HeadSize) {
+        if (inner != text)
+            fail("a short text was not quoted whole");
+        return;
+    }
+    if (!inner.endsWith(u'\u2026'))
+        fail("a long text was not cut");
+    const QStringView shown = inner.chopped(1);
+    if (!QStringView(text).startsWith(shown) || shown.size() == text.size())
+        fail("what is shown is not a proper prefix of the text");
+    if (!shown.isEmpty() && shown.back().isHighSurrogate() && text[shown.size()].isLowSurrogate())
+        fail("the cut splits a surrogate pair");
+    if (end < head) {
+        if (shown.size() != end)
+            fail("what is shown is not the first 40 characters");
+        return;
+    }
+    // The 40th character ends beyond the head: the cut is at the last
+    // boundary inside the head, or inside a first character longer than it.
+    qsizetype cut = 0;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype next = finder.toNextBoundary(); next > 0 && next < head; next = finder.toNextBoundary())
+        cut = next;
+    if (cut == 0)
+        cut = head;
+    if (shown.size() != cut)
+        fail("the characters that are too long for the head are not cut where they should be");
+}
+
 // The value of x rounded to 15 significant digits, as printf rounds it, read
 // back by strtod: infinite when that rounding lies beyond the double range.
 double Rounded15(double x)
@@ -422,9 +562,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const char *bytes = reinterpret_cast<const char *>(data);
     const QByteArrayView view(bytes, qsizetype(size));
     const QString texts[] = {QString::fromLatin1(view), QString::fromUtf8(view)};
-    for (const QString &text : texts)
-        for (const QString &separator : Separators)
+    for (const QString &text : texts) {
+        for (const QString &separator : Separators) {
             CheckParse(text, separator);
+            CheckFault(text, separator);
+        }
+        CheckQuoted(text);
+    }
 
     if (size >= sizeof(double)) {
         double x;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the number text (ParseNumber, NumberToText) with libFuzzer.
+# Fuzzes the number text (ParseNumber, FaultOf, the quoting, NumberToText) with libFuzzer.
 #
 #   fuzz/run.sh [seconds]      default 60
 #

@@ -1,5 +1,6 @@
-// Number text: reading the text of a box into a double, writing a double back
-// as text, and the floating-point check.
+// Number text: reading the text of a box into a double, why a text is
+// refused and how that is said, writing a double back as text, and the
+// floating-point check.
 //
 // Accepted text is compared with the C library's strtod in the "C" locale on
 // the same text written with '.', which rounds correctly for any number of
@@ -10,16 +11,40 @@
 #include <QtTest>
 
 #include <bit>
+#include <clocale>
 #include <cmath>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
 #include <random>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace msweight;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(std::optional<double>)
+Q_DECLARE_METATYPE(msweight::NumberFault)
+
+namespace msweight {
+
+// For QCOMPARE's report.
+char *toString(NumberFault fault)
+{
+    switch (fault) {
+    case NumberFault::NotANumber:
+        return qstrdup("NotANumber");
+    case NumberFault::TooLarge:
+        return qstrdup("TooLarge");
+    case NumberFault::OtherSeparator:
+        return qstrdup("OtherSeparator");
+    }
+    return qstrdup(QByteArray::number(int(fault)).constData());
+}
+
+} // namespace msweight
 
 namespace {
 
@@ -46,6 +71,8 @@ QString WithSeparator(QString dotText, QStringView separator)
 
 const QString Dot = QStringLiteral(".");
 const QString Comma = QStringLiteral(",");
+const QString ArabicSeparator = QString(QChar(0x066B));
+const QString Ellipsis = QString(QChar(0x2026));
 
 // Fails the running test unless `actual` holds exactly `expected`.
 #define COMPARE_BITS(actual, expected)                                           \
@@ -77,11 +104,21 @@ private slots:
     void textToNumberUsesTheUsersSeparator();
     void textToNumberThrowsOnBadText_data();
     void textToNumberThrowsOnBadText();
+    void faultOf_data();
+    void faultOf();
+    void quotedForMessage_data();
+    void quotedForMessage();
+    void failureMessage_data();
+    void failureMessage();
     void numberToText_data();
     void numberToText();
     void textRoundTrips_data();
     void textRoundTrips();
     void largestDoublesReadBack();
+    void textIgnoresTheCLibraryLocale_data();
+    void textIgnoresTheCLibraryLocale();
+    void numberToTextEndsTheProgramOnNonFinite_data();
+    void numberToTextEndsTheProgramOnNonFinite();
     void checkedRejectsNonFinite_data();
     void checkedRejectsNonFinite();
     void checkedPassesFiniteUnchanged_data();
@@ -389,31 +426,146 @@ void NumberTextTest::textToNumberUsesTheUsersSeparator()
 void NumberTextTest::textToNumberThrowsOnBadText_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<NumberFault>("fault");
 
-    QTest::newRow("empty") << QString();
-    QTest::newRow("blanks") << u"  \t"_s;
-    QTest::newRow("letters") << u"abc"_s;
-    QTest::newRow("number then letters") << u"1.5abc"_s;
-    QTest::newRow("embedded blank") << u"1 2"_s;
-    QTest::newRow("inf") << u"inf"_s;
-    QTest::newRow("overflow") << u"1e400"_s;
-    QTest::newRow("negative overflow") << u"-1e309"_s;
-    QTest::newRow("bare exponent") << u"1e"_s;
+    const NumberFault notANumber = NumberFault::NotANumber;
+    QTest::newRow("empty") << QString() << notANumber;
+    QTest::newRow("blanks") << u"  \t"_s << notANumber;
+    QTest::newRow("letters") << u"abc"_s << notANumber;
+    QTest::newRow("number then letters") << u"1.5abc"_s << notANumber;
+    QTest::newRow("embedded blank") << u"1 2"_s << notANumber;
+    QTest::newRow("inf") << u"inf"_s << notANumber;
+    QTest::newRow("overflow") << u"1e400"_s << NumberFault::TooLarge;
+    QTest::newRow("negative overflow") << u"-1e309"_s << NumberFault::TooLarge;
+    QTest::newRow("bare exponent") << u"1e"_s << notANumber;
     // Neither '.' nor ',' stands twice as a separator in any locale.
-    QTest::newRow("two separators") << WithSeparator(u"1.2.3"_s, DecimalSeparator());
+    QTest::newRow("two separators") << WithSeparator(u"1.2.3"_s, DecimalSeparator()) << notANumber;
+    QTest::newRow("the other separator") << (DecimalSeparator() == Dot ? u"2,5"_s : u"2.5"_s)
+                                         << NumberFault::OtherSeparator;
 }
 
 void NumberTextTest::textToNumberThrowsOnBadText()
 {
     QFETCH(QString, text);
+    QFETCH(NumberFault, fault);
 
     try {
         const double value = TextToNumber(text);
         QFAIL(qPrintable(QStringLiteral("\"%1\" gave %2").arg(text).arg(value, 0, 'g', 17)));
     } catch (const ConversionFailure &failure) {
-        // The failure carries the text, for the window to quote it.
+        // The failure carries the text, for the window to quote it, and why
+        // the user's separator refused it.
         QCOMPARE(failure.text, text);
+        QCOMPARE(failure.separator, DecimalSeparator());
+        QCOMPARE(failure.fault, fault);
     }
+}
+
+// ---------------------------------------------------------------------------
+// Why a text is refused, and the message
+
+void NumberTextTest::faultOf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<NumberFault>("fault");
+
+    const NumberFault notANumber = NumberFault::NotANumber;
+    const NumberFault large = NumberFault::TooLarge;
+    const NumberFault other = NumberFault::OtherSeparator;
+
+    QTest::newRow("1e400") << u"1e400"_s << Dot << large;
+    QTest::newRow("-2E+308 where ',' is written") << u"-2E+308"_s << Comma << large;
+    QTest::newRow("400 digits") << QString(400, u'9') << Dot << large;
+    QTest::newRow("beyond the range with this ','") << u"1,8e308"_s << Comma << large;
+
+    QTest::newRow("'.' where ',' is written") << u"2.5"_s << Comma << other;
+    QTest::newRow("',' where '.' is written") << u"2,5"_s << Dot << other;
+    QTest::newRow("'.' with sign and exponent") << u" -.5e-3\t"_s << Comma << other;
+    QTest::newRow("'.' where U+066B is written") << u"2.5"_s << ArabicSeparator << other;
+
+    QTest::newRow("empty") << u""_s << Dot << notANumber;
+    QTest::newRow("letters") << u"abc"_s << Comma << notANumber;
+    QTest::newRow("grouped, '.' written") << u"1,000.5"_s << Dot << notANumber;
+    QTest::newRow("grouped, ',' written") << u"1.000,5"_s << Comma << notANumber;
+    QTest::newRow("',' where U+066B is written") << u"2,5"_s << ArabicSeparator << notANumber;
+    // Refused with either separator: no hint would make it a number.
+    QTest::newRow("beyond the range with the other separator") << u"2.5e400"_s << Comma << notANumber;
+}
+
+void NumberTextTest::faultOf()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, separator);
+    QFETCH(NumberFault, fault);
+
+    QVERIFY(!ParseNumber(text, separator)); // only refused texts are asked about
+    QCOMPARE(FaultOf(text, separator), fault);
+}
+
+void NumberTextTest::quotedForMessage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    const QString forty(40, u'x');
+    const QString a39(39, u'a');
+    const QString face = u"\U0001F600"_s; // a surrogate pair
+
+    QTest::newRow("empty") << u""_s << u"\"\""_s;
+    QTest::newRow("40 characters") << forty << u'"' + forty + u'"';
+    QTest::newRow("41 characters") << forty + u'y' << u'"' + forty + Ellipsis + u'"';
+    QTest::newRow("1 MB") << QString(1 << 20, u'7') << u'"' + QString(40, u'7') + Ellipsis + u'"';
+    QTest::newRow("surrogate pair straddling the cut") << a39 + face + u'b' << u'"' + a39 + face + Ellipsis + u'"';
+    QTest::newRow("surrogate pair as the 40th and last") << a39 + face << u'"' + a39 + face + u'"';
+    QTest::newRow("accent after the 40th letter") << a39 + u"e\u0301b"_s << u'"' + a39 + u"e\u0301"_s + Ellipsis + u'"';
+    // A letter with more marks than the quoting looks at: cut before it.
+    QTest::newRow("a letter with a thousand marks beyond U+FFFF")
+        << u"bca"_s + u"\U0001D165"_s.repeated(1000) << u"\"bc"_s + Ellipsis + u'"';
+}
+
+void NumberTextTest::quotedForMessage()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+
+    QCOMPARE(QuotedForMessage(text), expected);
+}
+
+void NumberTextTest::failureMessage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("not a number") << u"abc"_s << Dot << u"QTY."_s << u"QTY.: \"abc\" is not a number."_s;
+    QTest::newRow("no box") << u""_s << Comma << u""_s << u"\"\" is not a number."_s;
+    QTest::newRow("too large") << u"1e400"_s << Dot << u"LENGTH (in Meter)"_s
+                               << u"LENGTH (in Meter): \"1e400\" is too large for the calculator."_s;
+    QTest::newRow("'.' where ',' is written")
+        << u"2.5"_s << Comma << u"QTY."_s << u"QTY.: \"2.5\" is not a number: write decimals as 1,5."_s;
+    QTest::newRow("',' where '.' is written")
+        << u"2,5"_s << Dot << u"FLANGE: QTY."_s << u"FLANGE: QTY.: \"2,5\" is not a number: write decimals as 1.5."_s;
+    QTest::newRow("'.' where U+066B is written")
+        << u"2.5"_s << ArabicSeparator << u"QTY."_s
+        << u"QTY.: \"2.5\" is not a number: write decimals as 1"_s + ArabicSeparator + u"5."_s;
+    QTest::newRow("1 MB of digits") << QString(1 << 20, u'1') << Dot << u"QTY."_s
+                                    << u"QTY.: \""_s + QString(40, u'1') + Ellipsis
+            + u"\" is too large for the calculator."_s;
+}
+
+void NumberTextTest::failureMessage()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, separator);
+    QFETCH(QString, box);
+    QFETCH(QString, expected);
+
+    ConversionFailure failure(text, separator);
+    failure.box = box;
+    QCOMPARE(failure.Message(), expected);
+    QCOMPARE(failure.text, text); // all of it: only the message shortens
 }
 
 // ---------------------------------------------------------------------------
@@ -595,6 +747,93 @@ void NumberTextTest::largestDoublesReadBack()
             QVERIFY(std::abs(*back) <= Limits::max());
         }
     }
+}
+
+// The C library's LC_NUMERIC changes printf's decimal point, never the text.
+void NumberTextTest::textIgnoresTheCLibraryLocale_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("fixed") << 1234.5 << Dot << u"1234.5"_s;
+    QTest::newRow("exponent") << -1.5e-7 << Dot << u"-1.5E-07"_s;
+    QTest::newRow("','") << 1.0 / 3 << Comma << u"0,333333333333333"_s;
+}
+
+void NumberTextTest::textIgnoresTheCLibraryLocale()
+{
+    QFETCH(double, value);
+    QFETCH(QString, separator);
+    QFETCH(QString, expected);
+
+    const QByteArray saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        QFAIL("the C library has no de_DE.UTF-8; make it with: localedef -i de_DE -c -f UTF-8 de_DE.UTF-8");
+    const auto restore = qScopeGuard([&saved] { std::setlocale(LC_NUMERIC, saved.constData()); });
+    char probe[8];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    QCOMPARE(QByteArray(probe), QByteArray("1,5")); // the locale is in force
+
+    QCOMPARE(NumberToText(value, separator), expected);
+    const std::optional<double> back = ParseNumber(expected, separator);
+    QVERIFY(back);
+    QCOMPARE(NumberToText(*back, separator), expected);
+}
+
+namespace {
+
+int reportTo = -1;
+
+void WriteReport(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    const QByteArray bytes = message.toUtf8();
+    [[maybe_unused]] const ssize_t written = write(reportTo, bytes.constData(), std::size_t(bytes.size()));
+}
+
+} // namespace
+
+// No caller hands NumberToText an infinity or a NaN; if one ever does, the
+// program stops and names the value rather than write a wrong number. Run in
+// a child process, which it ends.
+void NumberTextTest::numberToTextEndsTheProgramOnNonFinite_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("+inf") << Limits::infinity() << u"NumberToText was given inf;"_s;
+    QTest::newRow("-inf") << -Limits::infinity() << u"NumberToText was given -inf;"_s;
+    QTest::newRow("NaN") << Limits::quiet_NaN() << u"NumberToText was given nan;"_s;
+}
+
+void NumberTextTest::numberToTextEndsTheProgramOnNonFinite()
+{
+    QFETCH(double, value);
+    QFETCH(QString, said);
+
+    int ends[2];
+    QVERIFY(pipe(ends) == 0);
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        close(ends[0]);
+        reportTo = ends[1];
+        qInstallMessageHandler(WriteReport); // not Qt Test's, which would log a failure
+        std::signal(SIGABRT, SIG_DFL);
+        NumberToText(value, u".");
+        _exit(0);
+    }
+    close(ends[1]);
+    QByteArray report;
+    char chunk[256];
+    for (ssize_t got; (got = read(ends[0], chunk, sizeof chunk)) > 0;)
+        report.append(chunk, got);
+    close(ends[0]);
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT,
+             qPrintable(QStringLiteral("the child ended with status %1").arg(status)));
+    QVERIFY2(QString::fromUtf8(report).startsWith(said), report.constData());
 }
 
 QTEST_GUILESS_MAIN(NumberTextTest)

@@ -125,7 +125,8 @@ double Evaluate(const Calculation &calculation, std::span<const QString> texts, 
         operands[i] = Operand([&, i] {
             if (const auto value = ParseNumber(texts[i], separator))
                 return *value;
-            ConversionFailure failure(texts[i], InputName(calculation.inputs[i]));
+            ConversionFailure failure(texts[i], separator);
+            failure.box = InputName(calculation.inputs[i]);
             failure.control = ToQString(calculation.inputs[i].box);
             throw failure;
         });

@@ -23,8 +23,9 @@ QAction *AddAction(QMenu *menu, const QString &text, const QKeySequence &shortcu
 
 // The window's own keys, beside those of the menus.
 constexpr std::pair<const char *, const char *> WindowKeys[] = {
-    {"Alt+P, C, B, A, S, R, F, T", "Bring the page \"PL.\", \"ISMC\", \"ISMB\", \"ISA\", \"SQ.\", \"RO.\", "
-                                   "\"FL.&amp;TP\" or \"TP\" to the front"},
+    {"Alt+P, C, B, A, S, R, F, T",
+     "Bring the page \"PL.\", \"ISMC\", \"ISMB\", \"ISA\", \"SQ.\", \"RO.\", "
+     "\"FL.&amp;TP\" or \"TP\" to the front"},
     {"Tab, Shift+Tab", "The next or the previous box or button of the page"},
     {"Space", "Choose a size, press a button"},
     {"Enter", "Calculate the page (on \"FL.&amp;TP\" the half of the box)"},

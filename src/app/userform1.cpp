@@ -10,10 +10,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMenuBar>
-#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QTabWidget>
 
 #include <algorithm>
 #include <new>
@@ -162,7 +162,8 @@ const Calculation *UserForm1::FrontCalculation() const
         const Calculation &calculation = *bound.calculation;
         if (calculation.page != front || !calculation.weighs)
             continue;
-        const auto holds = [focus](const auto &boxes) { return std::find(boxes.begin(), boxes.end(), focus) != boxes.end(); };
+        const auto holds
+            = [focus](const auto &boxes) { return std::find(boxes.begin(), boxes.end(), focus) != boxes.end(); };
         if (holds(bound.inputs) || holds(bound.results) || focus == bound.button)
             return &calculation;
         if (!found || m_lastWeighed == &calculation)

@@ -1,24 +1,35 @@
 #include "numtext.h"
 
 #include <QLocale>
+#include <QTextBoundaryFinder>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <string>
 
 namespace msweight {
 
-ConversionFailure::ConversionFailure(QString text, QString box)
+ConversionFailure::ConversionFailure(QString text, QStringView separator)
     : text(std::move(text))
-    , box(std::move(box))
+    , separator(separator.toString())
+    , fault(FaultOf(this->text, separator))
 {
 }
 
 QString ConversionFailure::Message() const
 {
-    const QString quoted = QStringLiteral("\"%1\" is not a number.").arg(text);
-    return box.isEmpty() ? quoted : box + QStringLiteral(": ") + quoted;
+    QString message = box.isEmpty() ? QString() : box + QStringLiteral(": ");
+    message += QuotedForMessage(text);
+    switch (fault) {
+    case NumberFault::TooLarge:
+        return message + QStringLiteral(" is too large for the calculator.");
+    case NumberFault::OtherSeparator:
+        return message + QStringLiteral(" is not a number: write decimals as 1") + separator + QStringLiteral("5.");
+    case NumberFault::NotANumber:
+        break;
+    }
+    return message + QStringLiteral(" is not a number.");
 }
 
 QString ArithmeticFailure::Message() const
@@ -43,9 +54,17 @@ bool IsDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-} // namespace
+enum class Scan : std::uint8_t { Number, Malformed, BeyondRange };
 
-std::optional<double> ParseNumber(QStringView text, QStringView separator)
+struct Scanned
+{
+    Scan scan;
+    double value = 0.0;
+};
+
+// ParseNumber's reading, telling a malformed text from a number beyond the
+// double range.
+Scanned ScanNumber(QStringView text, QStringView separator)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -87,7 +106,7 @@ std::optional<double> ParseNumber(QStringView text, QStringView separator)
         }
     }
     if (mantissaDigits == 0)
-        return std::nullopt;
+        return {Scan::Malformed};
 
     long long exponent = 0;
     if (i < end && (text[i] == u'e' || text[i] == u'E')) {
@@ -105,26 +124,82 @@ std::optional<double> ParseNumber(QStringView text, QStringView separator)
             c += char(text[i].unicode());
         }
         if (i == first)
-            return std::nullopt;
+            return {Scan::Malformed};
         if (negativeExponent)
             exponent = -exponent;
     }
     if (i != end)
-        return std::nullopt;
+        return {Scan::Malformed};
 
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(c.data(), c.data() + c.size(), value);
     if (ptr != c.data() + c.size())
-        return std::nullopt;
+        return {Scan::Malformed};
     if (ec == std::errc::result_out_of_range) {
         const long long magnitude = integerDigits > 0 ? exponent + integerDigits - 1 : exponent - leadingZeros - 1;
         if (magnitude >= 0)
-            return std::nullopt;      // beyond the double range
-        return negative ? -0.0 : 0.0; // nearer to zero than to the least subnormal
+            return {Scan::BeyondRange};
+        return {Scan::Number, negative ? -0.0 : 0.0}; // nearer to zero than to the least subnormal
     }
     if (ec != std::errc())
+        return {Scan::Malformed};
+    return {Scan::Number, value};
+}
+
+} // namespace
+
+std::optional<double> ParseNumber(QStringView text, QStringView separator)
+{
+    const Scanned scanned = ScanNumber(text, separator);
+    if (scanned.scan != Scan::Number)
         return std::nullopt;
-    return value;
+    return scanned.value;
+}
+
+NumberFault FaultOf(QStringView text, QStringView separator)
+{
+    if (ScanNumber(text, separator).scan == Scan::BeyondRange)
+        return NumberFault::TooLarge;
+    // A '.' where the locale writes ',' (or another separator) is the common
+    // slip, and ',' where it writes '.'.
+    const QStringView other = separator == u"." ? u"," : u".";
+    if (ScanNumber(text, other).scan == Scan::Number)
+        return NumberFault::OtherSeparator;
+    return NumberFault::NotANumber;
+}
+
+QString QuotedForMessage(QStringView text)
+{
+    constexpr int Shown = 40;
+    constexpr qsizetype HeadSize = 1280;
+    // A boundary between characters depends only on what comes before it and
+    // the character after it, so the head of the text is enough, and a pasted
+    // megabyte costs no more than a word.
+    qsizetype headSize = std::min(text.size(), HeadSize);
+    if (headSize < text.size() && text[headSize - 1].isHighSurrogate())
+        --headSize; // a lone half at the end would read as a character of its own
+    const QStringView head = text.first(headSize);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, head);
+    qsizetype cut = 0;
+    for (int shown = 0; shown < Shown; ++shown) {
+        const qsizetype next = finder.toNextBoundary();
+        if (next < 0 || (next == head.size() && head.size() < text.size()))
+            break; // the end of the head is no boundary of the text
+        cut = next;
+    }
+    QString quoted;
+    quoted.reserve(cut + 3);
+    quoted += u'"';
+    if (cut == text.size()) {
+        quoted += text;
+    } else {
+        if (cut == 0)
+            cut = head.size(); // one character longer than the head: cut inside it
+        quoted += text.first(cut);
+        quoted += u'\u2026';
+    }
+    quoted += u'"';
+    return quoted;
 }
 
 std::optional<double> ParseNumber(QStringView text)
@@ -136,7 +211,7 @@ double TextToNumber(const QString &text)
 {
     if (const auto value = ParseNumber(text))
         return *value;
-    throw ConversionFailure(text);
+    throw ConversionFailure(text, DecimalSeparator());
 }
 
 QString NumberToText(double value, QStringView separator)
@@ -144,13 +219,25 @@ QString NumberToText(double value, QStringView separator)
     if (value == 0.0)
         return QStringLiteral("0"); // negative zero too
 
+    if (!std::isfinite(value)) {
+        // Every caller checks first; writing anything would hide the fault.
+        char name[8] = {};
+        std::to_chars(name, name + sizeof name - 1, value);
+        qFatal("NumberToText was given %s; it writes finite values only", name);
+    }
+
     // "-d.ddddddddddddddde+XXX": the value rounded to 15 significant digits.
+    // to_chars, unlike printf, does not follow the C library's LC_NUMERIC.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    const std::string_view s(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string_view s(buffer, std::size_t(written.ptr - buffer));
     const std::size_t e = s.find('e');
-    const int exponent = std::atoi(buffer + e + 1);
     const bool negative = s.front() == '-';
+    int exponent = 0;
+    for (const char ch : s.substr(e + 2))
+        exponent = exponent * 10 + (ch - '0');
+    if (s[e + 1] == '-')
+        exponent = -exponent;
     std::string digits;
     for (char ch : s.substr(0, e))
         if (ch >= '0' && ch <= '9')

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace msweight {
@@ -18,17 +19,36 @@ public:
     virtual QString Message() const = 0;
 };
 
-// Box text that is not a number. `box` is the caption of the label that
-// names the box, filled in by whoever knows which box the text came from.
+// Why ParseNumber refused a text.
+enum class NumberFault : std::uint8_t {
+    NotANumber,     // not a number of the box grammar
+    TooLarge,       // a number of the grammar beyond the double range
+    OtherSeparator, // a number with the other separator: '.' where ',' (or another) is written, ',' where '.' is
+};
+
+// Why ParseNumber(text, separator) refused `text` (only asked of refused texts).
+NumberFault FaultOf(QStringView text, QStringView separator);
+
+// `text` in double quotes for a message: at most its first 40 characters (as
+// the user sees them: a surrogate pair, or a letter with its accents, is one)
+// and at most 1280 UTF-16 code units, then "…" when there is more. A cut
+// falls between characters, or between code points only inside a character
+// longer than that.
+QString QuotedForMessage(QStringView text);
+
+// Box text that is not a number.
 class ConversionFailure : public Failure
 {
 public:
-    ConversionFailure(QString text, QString box = {});
+    // `text` was refused by ParseNumber with `separator`; the fault is worked out here.
+    ConversionFailure(QString text, QStringView separator);
     QString Message() const override;
 
     QString text;
-    QString box;
-    QString control; // the box's object name, where the window puts the focus back
+    QString separator;
+    NumberFault fault;
+    QString box;     // what the user calls the box ("QTY.", "FLANGE: QTY."), empty if none; set by the caller
+    QString control; // the box's object name, so the window can put the focus back there; set by the caller
 };
 
 // An arithmetic step overflowed or was invalid.
@@ -51,7 +71,7 @@ std::optional<double> ParseNumber(QStringView text);
 double TextToNumber(const QString &text);
 
 // 15 significant digits, shortest form; exponent form from 1E+15 up and
-// below 1E-04.
+// below 1E-04. Only for finite values: an infinity or a NaN ends the program.
 QString NumberToText(double value, QStringView separator);
 QString NumberToText(double value);
 
