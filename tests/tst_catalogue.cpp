@@ -235,7 +235,7 @@ void TestCatalogue::valuesNamedInPassing()
     QCOMPARE(FindRow("OptionButton1").row->Value, 6.8);
     QCOMPARE(FindRow("OptionButton2").row->Value, 9.2);
     QCOMPARE(FindRow("OptionButton10").row->Value, 42.1);
-    QCOMPARE(ToQString(FindRow("OptionButton10").row->Caption), QStringLiteral("MC - 350 x 90"));
+    QCOMPARE(ToQString(FindRow("OptionButton10").row->Caption), QStringLiteral("MC - 350 x 100"));
     QCOMPARE(FindRow("OptionButton12").row->Value, 11.5);
     QCOMPARE(FindRow("OptionButton25").row->Value, 122.6);
     QCOMPARE(ToQString(FindRow("OptionButton108").row->Caption), QStringLiteral("55X10"));

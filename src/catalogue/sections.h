@@ -47,7 +47,7 @@ inline constexpr CatalogueRow ChannelSections[] = {
         "Ixx=6362.6cm4", "Iyy=310.8cm4", "rxx=11.81cm", "ryy=2.61cm",
         "Zxx=424.2cm3", "Zyy=46.8cm3", "r1=13.0mm", "r2=6.5mm",
         "A=45.64cm2", "Cyy=2.36cm", "tf=13.6mm", "tw=7.6mm"}},
-    {"OptionButton10", "MC - 350 x 90", 42.1, {
+    {"OptionButton10", "MC - 350 x 100", 42.1, {
         "Ixx=10008.0cm4", "Iyy=430.6cm4", "rxx=13.66cm", "ryy=2.83cm",
         "Zxx=571.9cm3", "Zyy=57.0cm3", "r1=14.0mm", "r2=7.0mm",
         "A=53.66cm2", "Cyy=2.44cm", "tf=13.5mm", "tw=8.1mm"}},
