@@ -2,7 +2,8 @@
 // thicknesses in mm, held as the nearest double to the decimal literal; the
 // property texts of the ISMC channels and ISMB beams are shown exactly as
 // printed in the section tables (Ixx, Iyy in cm4; rxx, ryy, Cyy in cm; Zxx,
-// Zyy in cm3; A in cm2; r1, r2, b, tf, tw in mm).
+// Zyy in cm3; A in cm2; r1, r2, b, tf, tw in mm). Channels, beams and angles
+// are the 1964 Indian standard tables' rows, not the later revisions'.
 #pragma once
 
 #include "catalogue/catalogue.h"
