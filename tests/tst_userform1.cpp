@@ -122,7 +122,7 @@ void TestUserForm1::sectionWeight_data()
     row("RO. 5.5 m x 2 of 6 mm", {"OptionButton40"}, {"TextBox11", "5.5", "TextBox12", "2"}, "CommandButton4",
         "TextBox13", "2.42");
     row("RO. 45 mm uses its table value", {"OptionButton57"}, {"TextBox11", "1", "TextBox12", "1"}, "CommandButton4",
-        "TextBox13", "12.29");
+        "TextBox13", "12.48");
     row("SQ. 42 mm uses its table value", {"OptionButton87"}, {"TextBox14", "1", "TextBox15", "1"}, "CommandButton5",
         "TextBox16", "13.88");
     row("ISA 1 m of 200x12", {"OptionButton141"}, {"TextBox29", "1", "TextBox30", "1"}, "CommandButton8", "TextBox31",

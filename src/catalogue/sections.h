@@ -2,7 +2,8 @@
 // thicknesses in mm, held as the nearest double to the decimal literal; the
 // property texts of the ISMC channels and ISMB beams are shown exactly as
 // printed in the section tables (Ixx, Iyy in cm4; rxx, ryy, Cyy in cm; Zxx,
-// Zyy in cm3; A in cm2; r1, r2, b, tf, tw in mm).
+// Zyy in cm3; A in cm2; r1, r2, b, tf, tw in mm). Channels, beams and angles
+// are the 1964 Indian standard tables' rows, not the later revisions'.
 #pragma once
 
 #include "catalogue/catalogue.h"
@@ -47,7 +48,7 @@ inline constexpr CatalogueRow ChannelSections[] = {
         "Ixx=6362.6cm4", "Iyy=310.8cm4", "rxx=11.81cm", "ryy=2.61cm",
         "Zxx=424.2cm3", "Zyy=46.8cm3", "r1=13.0mm", "r2=6.5mm",
         "A=45.64cm2", "Cyy=2.36cm", "tf=13.6mm", "tw=7.6mm"}},
-    {"OptionButton10", "MC - 350 x 90", 42.1, {
+    {"OptionButton10", "MC - 350 x 100", 42.1, {
         "Ixx=10008.0cm4", "Iyy=430.6cm4", "rxx=13.66cm", "ryy=2.83cm",
         "Zxx=571.9cm3", "Zyy=57.0cm3", "r1=14.0mm", "r2=7.0mm",
         "A=53.66cm2", "Cyy=2.44cm", "tf=13.5mm", "tw=8.1mm"}},
@@ -212,14 +213,14 @@ inline constexpr CatalogueRow RoundBars[] = {
     {"OptionButton54", "38 mm", 8.9},
     {"OptionButton55", "40 mm", 9.86},
     {"OptionButton56", "42 mm", 10.87},
-    {"OptionButton57", "45 mm", 12.29},
+    {"OptionButton57", "45 mm", 12.48},
     {"OptionButton58", "47 mm", 13.61},
     {"OptionButton59", "50 mm", 15.41},
     {"OptionButton60", "53 mm", 17.31},
     {"OptionButton61", "56 mm", 19.34},
     {"OptionButton62", "60 mm", 22.18},
     {"OptionButton63", "63 mm", 24.47},
-    {"OptionButton64", "65 mm", 25.45},
+    {"OptionButton64", "65 mm", 26.05},
     {"OptionButton65", "75 mm", 34.66},
     {"OptionButton66", "80 mm", 39.46},
     {"OptionButton67", "90 mm", 49.94},
