@@ -12,12 +12,16 @@ WERROR ?= $(if $(CI),ON,OFF)
 # What a fresh Debian machine needs: the toolchain, Qt 6 Widgets and Test,
 # Wine's metric-compatible Tahoma, and the tools the package checks use.
 DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream
+# The suite also runs under a comma locale (tests/CMakeLists.txt), which the C
+# library has only once it is generated from the locales package's sources.
+TEST_DEBS := locales
+TEST_LOCALES := de_DE.UTF-8
 FORMAT_DEBS := clang-format
 FUZZ_DEBS := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: all deps build run test test-asan fuzz package format format-check clean
+.PHONY: all deps test-deps build run test test-asan fuzz package format format-check clean
 
 all: build
 
@@ -34,6 +38,17 @@ endef
 deps:
 	$(call install_missing,$(DEBS))
 
+# Generates those of $(TEST_LOCALES) (name.CHARMAP) that the C library lacks.
+test-deps: deps
+	$(call install_missing,$(TEST_DEBS))
+	@there() { [ "$$(LC_ALL=$$1 locale charmap 2>/dev/null)" = "$${1#*.}" ]; }; \
+	for l in $(TEST_LOCALES); do \
+		there $$l && continue; \
+		echo "Generating locale $$l"; \
+		$(SUDO) localedef -i $${l%%.*} -c -f $${l#*.} $$l; \
+		there $$l || { echo "could not generate locale $$l" >&2; exit 1; }; \
+	done
+
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DMSWEIGHT_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j$(JOBS)
@@ -41,10 +56,10 @@ build: deps
 run: build
 	$(BUILD)/src/msweight
 
-test: build
+test: build test-deps
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-test-asan: deps
+test-asan: test-deps
 	cmake --preset asan -DMSWEIGHT_WERROR=$(WERROR)
 	cmake --build --preset asan -j$(JOBS)
 	ctest --preset asan -j$(JOBS)

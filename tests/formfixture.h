@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <clocale>
 #include <memory>
 
 // A number written with a '.' as the user's locale writes it.
@@ -20,11 +21,30 @@ inline QString Localized(QString number)
     return number.replace(u'.', QLocale::system().decimalPoint());
 }
 
+// A run pinned to a locale names the separator it expects. Qt reads the
+// locale from the environment by itself, but the C library has it only when
+// it is generated; a run whose locale is missing must fail, not quietly run
+// with the C library's '.'.
+inline void CheckExpectedSeparator()
+{
+    const QString expected = qEnvironmentVariable("MSWEIGHT_EXPECT_SEPARATOR");
+    if (expected.isEmpty())
+        return;
+    const QString qt = QLocale::system().decimalPoint();
+    const QString c = QString::fromLocal8Bit(std::localeconv()->decimal_point);
+    if (qt != expected || c != expected)
+        qFatal("expected the decimal separator \"%s\", but Qt's locale %s gives \"%s\" and the C library's %s \"%s\": "
+               "is the locale generated?",
+               qPrintable(expected), qPrintable(QLocale::system().name()), qPrintable(qt),
+               std::setlocale(LC_NUMERIC, nullptr), qPrintable(c));
+}
+
 class FormFixture
 {
 public:
     FormFixture()
     {
+        CheckExpectedSeparator();
         msweight::PrepareApplication();
         form = std::make_unique<msweight::UserForm1>();
         form->setFailureReporter([this](const QString &message) { failures << message; });

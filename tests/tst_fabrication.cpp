@@ -37,10 +37,11 @@ private slots:
     void emptyHeightChangesNoRow();
 
 private:
+    // Types each box's text with the user's separator for its '.'.
     void typeAll(const QStringList &inputs)
     {
         for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
-            f->type(inputs[i], inputs[i + 1]);
+            f->type(inputs[i], Localized(inputs[i + 1]));
     }
 
     std::unique_ptr<FormFixture> f;
@@ -170,10 +171,10 @@ void TestFabrication::calculate()
     f->click(button);
 
     for (qsizetype i = 0; i + 1 < expect.size(); i += 2)
-        QCOMPARE(f->text(expect[i]), expect[i + 1]);
+        QCOMPARE(f->text(expect[i]), Localized(expect[i + 1]));
     QCOMPARE(f->failures, failure.isEmpty() ? QStringList() : QStringList{failure});
     for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
-        QCOMPARE(f->text(inputs[i]), inputs[i + 1]);
+        QCOMPARE(f->text(inputs[i]), Localized(inputs[i + 1]));
 }
 
 void TestFabrication::failureKeepsPreviousResult_data()
@@ -208,10 +209,10 @@ void TestFabrication::failureKeepsPreviousResult()
     f->click(QStringLiteral("OptionButton26")); // 5 mm, for the plate
     typeAll(inputs);
     f->click(button);
-    QCOMPARE(f->text(result), first);
+    QCOMPARE(f->text(result), Localized(first));
     typeAll(breaking);
     f->click(button);
-    QCOMPARE(f->text(result), first);
+    QCOMPARE(f->text(result), Localized(first));
     QCOMPARE(f->failures.size(), 1);
 }
 
@@ -224,7 +225,7 @@ void TestFabrication::halvesOfTheFlangePageApart()
     QCOMPARE(f->text(QStringLiteral("TextBox20")), QString());
 
     f->click(QStringLiteral("CommandButton6"));
-    QCOMPARE(f->text(QStringLiteral("TextBox20")), QStringLiteral("78.8768"));
+    QCOMPARE(f->text(QStringLiteral("TextBox20")), Localized(QStringLiteral("78.8768")));
     for (const QString &box : PieceBoxes)
         QCOMPARE(f->text(box), QString());
 
@@ -232,8 +233,8 @@ void TestFabrication::halvesOfTheFlangePageApart()
         {"TextBox21", "1", "TextBox22", "1", "TextBox23", "1", "TextBox24", "1", "TextBox25", "1", "TextBox26", "1"});
     typeAll({"TextBox17", "bad"});
     f->click(QStringLiteral("CommandButton7"));
-    QCOMPARE(f->text(QStringLiteral("TextBox27")), QStringLiteral("28.03078"));
-    QCOMPARE(f->text(QStringLiteral("TextBox20")), QStringLiteral("78.8768"));
+    QCOMPARE(f->text(QStringLiteral("TextBox27")), Localized(QStringLiteral("28.03078")));
+    QCOMPARE(f->text(QStringLiteral("TextBox20")), Localized(QStringLiteral("78.8768")));
     QCOMPARE(f->failures.size(), 1);
 
     // Choices on the size pages change nothing here.
@@ -242,8 +243,8 @@ void TestFabrication::halvesOfTheFlangePageApart()
     typeAll({"TextBox17", "0.6", "TextBox18", "0.4", "TextBox19", "10", "TextBox28", "1"});
     f->click(QStringLiteral("CommandButton6"));
     f->click(QStringLiteral("CommandButton7"));
-    QCOMPARE(f->text(QStringLiteral("TextBox20")), QStringLiteral("12.3245"));
-    QCOMPARE(f->text(QStringLiteral("TextBox27")), QStringLiteral("28.03078"));
+    QCOMPARE(f->text(QStringLiteral("TextBox20")), Localized(QStringLiteral("12.3245")));
+    QCOMPARE(f->text(QStringLiteral("TextBox27")), Localized(QStringLiteral("28.03078")));
     QCOMPARE(f->failures.size(), 1);
 }
 
