@@ -27,7 +27,7 @@ void PrepareEnvironment()
 
 void PrepareApplication()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(ApplicationStyle());
     EnsureTahoma();
     // Also the application's font: a text box lays out its empty text in the
     // application's font before it takes its own, and with any other font

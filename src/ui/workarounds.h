@@ -16,4 +16,9 @@ void ChooseEventLoop();
 // the pixels are those of one drawing.
 void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
 
+// Fusion as the application's style, with the icon of a menu bar's button for
+// menus that do not fit loaded when first drawn rather than when the menu bar
+// is made.
+QStyle *ApplicationStyle();
+
 } // namespace msweight
