@@ -557,15 +557,24 @@ void TestUserForm1::enterPressesThePagesButton()
 }
 
 // After a failure that names a box, that box has the focus with its text
-// selected, so that typing replaces it.
+// selected, so that typing replaces it; without a size, the first size has it.
 void TestUserForm1::failureFocusesItsBox()
 {
     QVERIFY(QTest::qWaitForWindowActive(f->form.get()));
-    f->click(QStringLiteral("OptionButton12"));
     f->type(QStringLiteral("TextBox4"), QStringLiteral("6"));
     f->type(QStringLiteral("TextBox5"), QStringLiteral("ten"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(f->failures.size(), 1);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TextBox5"));
+    f->type(QStringLiteral("TextBox5"), QStringLiteral("10"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(f->failures.size(), 2);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("OptionButton12"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+
+    f->type(QStringLiteral("TextBox5"), QStringLiteral("ten"));
     f->click(QStringLiteral("CommandButton2"));
-    QCOMPARE(f->failures, QStringList{QStringLiteral("QTY.: \"ten\" is not a number.")});
+    QCOMPARE(f->failures.last(), QStringLiteral("QTY.: \"ten\" is not a number."));
     auto *quantity = f->control<QLineEdit>(QStringLiteral("TextBox5"));
     QCOMPARE(QApplication::focusWidget(), quantity);
     QCOMPARE(quantity->selectedText(), QStringLiteral("ten"));

@@ -132,8 +132,10 @@ double Evaluate(const Calculation &calculation, std::span<const QString> texts, 
         });
     }
     const Operand chosen([&] {
-        if (!size)
-            throw NoSelectionFailure(ToQString(SizeTable(calculation).Caption));
+        if (!size) {
+            const CatalogueTable &sizes = SizeTable(calculation);
+            throw NoSelectionFailure(ToQString(sizes.Caption), ToQString(sizes.Rows.front().ButtonName));
+        }
         return size->Value;
     });
     return calculation.calculate(std::span(operands.data(), texts.size()), chosen, row);

@@ -18,8 +18,9 @@ QString ControlFailure::Message() const
     return QStringLiteral("%1: the control \"%2\" cannot be reached.").arg(operation, control);
 }
 
-NoSelectionFailure::NoSelectionFailure(QString page)
+NoSelectionFailure::NoSelectionFailure(QString page, QString control)
     : page(std::move(page))
+    , control(std::move(control))
 {
 }
 

@@ -22,10 +22,11 @@ public:
 class NoSelectionFailure : public Failure
 {
 public:
-    explicit NoSelectionFailure(QString page);
+    explicit NoSelectionFailure(QString page, QString control = {});
     QString Message() const override;
 
     QString page;
+    QString control; // the page's first size, where the window puts the focus
 };
 
 // A modal critical message box titled with the window's caption.

@@ -114,7 +114,10 @@ void UserForm1::Run(const Handler &handler)
         handler();
     } catch (const ConversionFailure &failure) {
         m_report(failure.Message());
-        FocusBox(failure.control);
+        FocusOn(failure.control);
+    } catch (const NoSelectionFailure &failure) {
+        m_report(failure.Message());
+        FocusOn(failure.control);
     } catch (const Failure &failure) {
         m_report(failure.Message());
     } catch (const std::bad_alloc &) {
@@ -122,14 +125,16 @@ void UserForm1::Run(const Handler &handler)
     }
 }
 
-// The box a failure names takes the focus with its text selected, so that
-// the user can type the number again at once.
-void UserForm1::FocusBox(const QString &name)
+// The control a failure names takes the focus, a box with its text selected,
+// so that the user can put it right at once.
+void UserForm1::FocusOn(const QString &name)
 {
-    if (auto *box = qobject_cast<QLineEdit *>(m_controls.value(name))) {
-        box->setFocus(Qt::OtherFocusReason);
+    QWidget *control = m_controls.value(name);
+    if (!control)
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto *box = qobject_cast<QLineEdit *>(control))
         box->selectAll();
-    }
 }
 
 // Row by row: each row's result is written before the next row starts, so a

@@ -84,7 +84,7 @@ private:
 
     void Calculate(const BoundCalculation &bound);
     const BoundCalculation &Bound(const Calculation &calculation) const;
-    void FocusBox(const QString &name);
+    void FocusOn(const QString &name);
 
     void StoreRow(const RowRef &ref) override;
     void SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text) override;
