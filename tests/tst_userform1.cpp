@@ -42,6 +42,7 @@ private slots:
     void beamShowsItsProperties();
     void pagesKeepTheirOwnChoice();
     void everyOptionButtonSelectsItsRow();
+    void clickHandlersByName();
 
     void keyboardOrder_data();
     void keyboardOrder();
@@ -400,6 +401,24 @@ void TestUserForm1::everyOptionButtonSelectsItsRow()
     }
     QCOMPARE(rows, 153);
     QVERIFY(f->failures.isEmpty());
+}
+
+// The table from control name to handler: every option and command button
+// has one, nothing else does, and a name leads to its own row.
+void TestUserForm1::clickHandlersByName()
+{
+    int handlers = 0;
+    for (const ControlSpec &spec : Controls()) {
+        const bool clickable = spec.kind == Kind::OptionButton || spec.kind == Kind::CommandButton;
+        QCOMPARE(f->form->ClickHandler(spec.name) != nullptr, clickable);
+        handlers += clickable;
+    }
+    QCOMPARE(handlers, 153 + 9);
+    (*f->form->ClickHandler("OptionButton102"))(); // 35x6, 3.0 kg/m
+    f->type(QStringLiteral("TextBox29"), QStringLiteral("2"));
+    f->type(QStringLiteral("TextBox30"), QStringLiteral("5"));
+    (*f->form->ClickHandler("CommandButton8"))();
+    QCOMPARE(f->text(QStringLiteral("TextBox31")), QStringLiteral("30"));
 }
 
 void TestUserForm1::keyboardOrder_data()
