@@ -6,7 +6,6 @@
 #include <QStringDecoder>
 
 #include <array>
-#include <charconv>
 #include <optional>
 
 namespace msweight {
@@ -118,14 +117,6 @@ QString ReadNumberCell(const QString &cell, const QString &separator)
     return cell;
 }
 
-// The shortest text that reads back as the same double.
-QString Shortest(double value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return QString::fromLatin1(buffer, end - buffer);
-}
-
 void AppendField(QString &out, const QString &field)
 {
     static constexpr QStringView Special = u",\"\r\n";
@@ -235,11 +226,10 @@ public:
                 }
                 break;
             }
-            if (m_at < n && m_text[m_at] == u'\r')
-                ++m_at;
-            if (m_at < n && m_text[m_at] == u'\n')
-                ++m_at;
-            ++m_line;
+            if (m_at < n) { // a line break: CRLF, LF or CR
+                m_at += m_text[m_at] == u'\r' && m_at + 1 < n && m_text[m_at + 1] == u'\n' ? 2 : 1;
+                ++m_line;
+            }
         }
         return std::nullopt;
     }
@@ -363,7 +353,7 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
         if (line.size) {
             row[Size] = TextCell(ToQString(line.size->Caption));
             if (HasUnitWeight(calculation))
-                row[UnitWeight] = Shortest(line.size->Value);
+                row[UnitWeight] = NumberToText(line.size->Value, Dot);
         }
         for (std::size_t i = 0; i < line.inputs.size(); ++i) {
             if (const auto column = ColumnOf(calculation.inputs[i].field))
@@ -371,7 +361,7 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
         }
         const LineResult result = WorkOut(line, contents.sheetRate, separator);
         if (result.weight)
-            row[Weight] = Shortest(*result.weight);
+            row[Weight] = NumberToText(*result.weight, Dot);
         row[Rate] = NumberCell(line.rate, separator);
         row[SheetRate] = sheetRate;
         if (result.amount)
@@ -505,7 +495,9 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
                 weight = value;
         }
         const LineResult result = WorkOut(line, sheet.contents.sheetRate, separator);
-        if (result.weight != weight)
+        // As the sheet shows it: to 15 digits.
+        const auto shown = [](const std::optional<double> &kg) { return kg ? NumberToText(*kg, Dot) : QString(); };
+        if (shown(result.weight) != shown(weight))
             sheet.reworked << record.line;
         sheet.contents.lines.push_back(std::move(line));
     }

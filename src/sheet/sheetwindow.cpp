@@ -281,32 +281,40 @@ void SheetWindow::buildMenus()
         return action;
     };
     using Keys = QList<QKeySequence>;
+    // The desktop's keys for a command, or the common ones where it has none.
+    const auto keys = [](QKeySequence::StandardKey key, QKeyCombination common) {
+        const Keys bound = QKeySequence::keyBindings(key);
+        return bound.isEmpty() ? Keys{QKeySequence(common)} : bound;
+    };
 
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    add(file, QStringLiteral("&Open…"), QKeySequence::Open, "Open", [this] { openFile(); });
-    add(file, QStringLiteral("&Save"), QKeySequence::Save, "Save", [this] { save(); });
-    add(file, QStringLiteral("Save &As…"), QKeySequence::SaveAs, "SaveAs", [this] { saveAs(); });
+    add(file, QStringLiteral("&Open…"), keys(QKeySequence::Open, Qt::CTRL | Qt::Key_O), "Open", [this] { openFile(); });
+    add(file, QStringLiteral("&Save"), keys(QKeySequence::Save, Qt::CTRL | Qt::Key_S), "Save", [this] { save(); });
+    add(file, QStringLiteral("Save &As…"), keys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S), "SaveAs",
+        [this] { saveAs(); });
     file->addSeparator();
-    add(file, QStringLiteral("&Print…"), QKeySequence::Print, "Print", [this] { print(); });
+    add(file, QStringLiteral("&Print…"), keys(QKeySequence::Print, Qt::CTRL | Qt::Key_P), "Print", [this] { print(); });
     add(file, QStringLiteral("&Export as PDF…"), Keys{QKeySequence(Qt::CTRL | Qt::Key_E)}, "ExportPdf",
         [this] { exportPdf(); });
     file->addSeparator();
-    add(file, QStringLiteral("&Close"), QKeySequence::Close, "Close", [this] { close(); });
+    add(file, QStringLiteral("&Close"), keys(QKeySequence::Close, Qt::CTRL | Qt::Key_W), "Close", [this] { close(); });
 
     QMenu *edit = bar->addMenu(QStringLiteral("&Edit"));
     QAction *undo = m_sheet.undoStack().createUndoAction(this, QStringLiteral("&Undo"));
     undo->setObjectName(QStringLiteral("Undo"));
-    undo->setShortcuts(QKeySequence::Undo);
+    undo->setShortcuts(keys(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
     QAction *redo = m_sheet.undoStack().createRedoAction(this, QStringLiteral("&Redo"));
     redo->setObjectName(QStringLiteral("Redo"));
-    redo->setShortcuts(QKeySequence::Redo);
+    redo->setShortcuts(keys(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     for (QAction *action : {undo, redo}) {
         edit->addAction(action);
         addAction(action);
     }
     edit->addSeparator();
-    add(edit, QStringLiteral("&Copy lines"), QKeySequence::Copy, "Copy", [this] { copyLines(); });
-    add(edit, QStringLiteral("&Delete lines"), QKeySequence::Delete, "Delete", [this] { deleteLines(); });
+    add(edit, QStringLiteral("&Copy lines"), keys(QKeySequence::Copy, Qt::CTRL | Qt::Key_C), "Copy",
+        [this] { copyLines(); });
+    add(edit, QStringLiteral("&Delete lines"), keys(QKeySequence::Delete, QKeyCombination(Qt::Key_Delete)), "Delete",
+        [this] { deleteLines(); });
     add(edit, QStringLiteral("Move line &up"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)}, "MoveUp",
         [this] { moveCurrent(-1); });
     add(edit, QStringLiteral("Move line do&wn"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)}, "MoveDown",
