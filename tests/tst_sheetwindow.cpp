@@ -75,6 +75,8 @@ private slots:
 
     void typingEditsALine();
     void everyCommandHasAKey();
+    void tabReachesEveryPart();
+    void savesWhatIsBeingTyped();
     void closePrompt_data();
     void closePrompt();
     void failedSaveKeepsTheOldFile();
@@ -207,6 +209,40 @@ void TestSheetWindow::everyCommandHasAKey()
     QVERIFY(window->actions().size() >= 11);
 }
 
+void TestSheetWindow::tabReachesEveryPart()
+{
+    addChannelAndBeam();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    part("JobName")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 9; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited,
+             (QStringList{u"JobName"_s, u"SheetRate"_s, u"Lines"_s, u"Input1"_s, u"Input2"_s, u"LineRate"_s,
+                          u"TotalWeight"_s, u"TotalAmount"_s, u"JobName"_s}));
+}
+
+// Ctrl+S in a box not yet left saves what the box holds.
+void TestSheetWindow::savesWhatIsBeingTyped()
+{
+    addChannelAndBeam();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto *quantity = part<QLineEdit>("Input2");
+    quantity->setFocus();
+    QTest::keyClick(quantity, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(quantity, u"7"_s);
+    chosenFile = dir.filePath(u"typed.csv"_s);
+    QTest::keyClick(quantity, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!window->isWindowModified());
+    QCOMPARE(window->filePath(), chosenFile);
+    QFile file(chosenFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto read = ReadSheet(file.readAll(), u"."_s);
+    QCOMPARE(std::get<SheetFile>(read).contents.lines.at(1).inputs.at(1), u"7"_s);
+}
+
 void TestSheetWindow::closePrompt_data()
 {
     QTest::addColumn<SheetWindow::Answer>("answer");
@@ -248,7 +284,8 @@ void TestSheetWindow::closePrompt()
 // beside it under a longer name first, cannot be, whoever runs the test.
 void TestSheetWindow::failedSaveKeepsTheOldFile()
 {
-    const QString path = dir.filePath(QString(250, u'j') + u".csv"_s);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString(250, u'j') + u".csv"_s);
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("the old sheet");
@@ -262,7 +299,7 @@ void TestSheetWindow::failedSaveKeepsTheOldFile()
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), "the old sheet");
     QVERIFY(window->isWindowModified());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no half-written file left behind
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no half-written file left behind
 }
 
 void TestSheetWindow::openRefusesABadFile_data()

@@ -213,6 +213,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     for (QLabel *label : {m_weightTotal, m_amountTotal}) {
         // Reached by Tab, so that the totals can be read again.
         label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        label->setFocusPolicy(Qt::StrongFocus);
         label->setWordWrap(true);
         totals->addWidget(label);
     }
@@ -222,10 +223,7 @@ SheetWindow::SheetWindow(QWidget *parent)
 
     connect(m_job, &QLineEdit::editingFinished, this, [this] { m_sheet.setJobName(m_job->text()); });
     connect(m_rate, &QLineEdit::editingFinished, this, [this] { m_sheet.setSheetRate(m_rate->text()); });
-    connect(m_lineRate, &QLineEdit::editingFinished, this, [this] {
-        if (m_shownRow >= 0 && m_shownRow < m_sheet.rowCount())
-            m_sheet.setLineRate(m_shownRow, m_lineRate->text());
-    });
+    connect(m_lineRate, &QLineEdit::editingFinished, this, &SheetWindow::commitLineRate);
     connect(&m_sheet, &JobSheet::jobNameChanged, this, [this](const QString &name) {
         if (m_job->text() != name)
             m_job->setText(name);
@@ -266,7 +264,13 @@ SheetWindow::SheetWindow(QWidget *parent)
     showTotals();
 }
 
-SheetWindow::~SheetWindow() = default;
+SheetWindow::~SheetWindow()
+{
+    // The boxes outlive the sheet, and losing the focus as the window goes
+    // would hand it their text.
+    for (QObject *child : findChildren<QObject *>())
+        disconnect(child, nullptr, this, nullptr);
+}
 
 void SheetWindow::buildMenus()
 {
@@ -385,16 +389,20 @@ void SheetWindow::showBeside(const QWidget *calculator)
 // Text typed but not yet confirmed by leaving its box counts too.
 void SheetWindow::commitPending()
 {
-    // The focus inside the table is on a cell's editor.
-    QWidget *editor = QApplication::focusWidget();
-    if (editor && editor != m_view && m_view->isAncestorOf(editor))
-        emit m_view->itemDelegate()->commitData(editor);
-    m_sheet.setJobName(m_job->text());
-    m_sheet.setSheetRate(m_rate->text());
-    if (m_shownRow >= 0) {
-        for (std::size_t i = 0; i < m_inputs.size(); ++i)
+    QWidget *focus = focusWidget();
+    if (!focus)
+        return;
+    if (focus != m_view && m_view->isAncestorOf(focus))
+        emit m_view->itemDelegate()->commitData(focus); // a cell's editor
+    else if (focus == m_job)
+        m_sheet.setJobName(m_job->text());
+    else if (focus == m_rate)
+        m_sheet.setSheetRate(m_rate->text());
+    else if (focus == m_lineRate)
+        commitLineRate();
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        if (focus == m_inputs[i])
             commitInput(i);
-        m_sheet.setLineRate(m_shownRow, m_lineRate->text());
     }
 }
 
@@ -646,6 +654,12 @@ void SheetWindow::commitInput(std::size_t input)
 {
     if (m_shownRow >= 0 && m_shownRow < m_sheet.rowCount() && input < m_sheet.line(m_shownRow).inputs.size())
         m_sheet.setInput(m_shownRow, input, m_inputs[input]->text());
+}
+
+void SheetWindow::commitLineRate()
+{
+    if (m_shownRow >= 0 && m_shownRow < m_sheet.rowCount())
+        m_sheet.setLineRate(m_shownRow, m_lineRate->text());
 }
 
 void SheetWindow::showTotals()

@@ -87,6 +87,7 @@ private:
     int currentRow() const;
     void showLine(int row);
     void commitInput(std::size_t input);
+    void commitLineRate();
     void showTotals();
     void updateTitle();
 
