@@ -10,8 +10,9 @@ FUZZ_SECONDS ?= 60
 # Warnings are errors in CI.
 WERROR ?= $(if $(CI),ON,OFF)
 # What a fresh Debian machine needs: the toolchain, Qt 6 Widgets and Test,
-# Wine's metric-compatible Tahoma, and the tools the package checks use.
-DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream
+# Wine's metric-compatible Tahoma, the tools the package checks use, and
+# pdftotext, with which the job sheet's test reads its PDF back.
+DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream poppler-utils
 FORMAT_DEBS := clang-format
 FUZZ_DEBS := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

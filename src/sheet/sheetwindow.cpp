@@ -69,6 +69,25 @@ SheetWindow::Dialogs StandardDialogs()
     return dialogs;
 }
 
+// The line numbers beside the table. Qt's header measures up to a couple of
+// hundred of its labels whenever a line comes or goes; the last line's
+// number is the widest, and measuring it alone keeps a change to a long
+// sheet quick.
+class LineNumbers : public QHeaderView
+{
+public:
+    LineNumbers()
+        : QHeaderView(Qt::Vertical)
+    {
+    }
+    QSize sizeHint() const override
+    {
+        if (count() == 0)
+            return {fontMetrics().horizontalAdvance(u'0') * 2, defaultSectionSize()};
+        return sectionSizeFromContents(count() - 1);
+    }
+};
+
 // Loaded once, on the first Print or Export PDF, and kept.
 PrintEntry PrintModule(QString &error)
 {
@@ -165,6 +184,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_view = new QTableView;
     m_view->setObjectName(QStringLiteral("Lines"));
     m_view->setAccessibleName(QStringLiteral("Lines"));
+    m_view->setVerticalHeader(new LineNumbers);
     m_view->setModel(&m_sheet);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
