@@ -418,11 +418,14 @@ void TestSheetWindow::printAndPdf()
     QProcess process;
     process.start(pdftotext, {pdf, u"-"_s});
     QVERIFY(process.waitForFinished());
-    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    const QString output = QString::fromUtf8(process.readAllStandardOutput());
+    const QString text = output.simplified();
     for (const QString &expected :
          {u"Ståhl & Söhne, Halle 3"_s, u"ISMC channel"_s, u"MC - 75 x 40"_s, u"408"_s, u"1020.00"_s, u"ISMB beam"_s,
-          u"414"_s, u"Total weight: 822 kg (0.822 t)"_s, u"Total amount: 2055.00"_s, u"1"_s /* page number */})
+          u"414"_s, u"Total weight: 822 kg (0.822 t)"_s, u"Total amount: 2055.00"_s})
         QVERIFY2(text.contains(expected), qPrintable(expected + u" is not in: "_s + text));
+    // The page's number, on a line of its own at its foot.
+    QVERIFY2(output.split(u'\n').contains(u"1"_s), qPrintable(output));
 }
 
 void TestSheetWindow::copyGivesCells()

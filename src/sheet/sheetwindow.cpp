@@ -158,7 +158,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     // The application's font is the calculator's Tahoma; the sheet is a
     // window of the desktop.
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    resize(760, 440);
+    resize(1000, 480);
 
     auto *layout = new QVBoxLayout(this);
     buildMenus();
@@ -195,16 +195,25 @@ SheetWindow::SheetWindow(QWidget *parent)
     // Fixed heights: no line is measured, however many there are.
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->horizontalHeader()->setStretchLastSection(true);
-    m_view->setColumnWidth(JobSheet::InputsColumn, fontMetrics().averageCharWidth() * 40);
+    // As wide as their headings, the inputs wider: no line is measured.
+    m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    m_view->setColumnWidth(JobSheet::ItemColumn, fontMetrics().averageCharWidth() * 16);
+    m_view->setColumnWidth(JobSheet::SizeColumn, fontMetrics().averageCharWidth() * 14);
+    m_view->setColumnWidth(JobSheet::InputsColumn, fontMetrics().averageCharWidth() * 30);
+    m_view->setColumnWidth(JobSheet::WeightColumn, fontMetrics().averageCharWidth() * 14);
     auto *linesLabel = new QLabel(QStringLiteral("&Lines:"));
     linesLabel->setBuddy(m_view);
     layout->addWidget(linesLabel);
-    layout->addWidget(m_view, 1);
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(m_view, 2);
+    layout->addLayout(middle, 1);
 
-    auto *bottom = new QHBoxLayout;
+    // The current line's inputs beside the table, each box named by its label.
     m_line = new QGroupBox;
     m_line->setObjectName(QStringLiteral("Line"));
+    m_line->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
     auto *form = new QFormLayout(m_line);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
         m_inputs[i] = new QLineEdit;
         m_inputs[i]->setObjectName(QStringLiteral("Input%1").arg(i + 1));
@@ -223,7 +232,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_lineFault->setObjectName(QStringLiteral("LineFault"));
     m_lineFault->setWordWrap(true);
     form->addRow(m_lineFault);
-    bottom->addWidget(m_line, 1);
+    middle->addWidget(m_line, 1, Qt::AlignTop);
 
     auto *totals = new QVBoxLayout;
     m_weightTotal = new QLabel;
@@ -237,9 +246,7 @@ SheetWindow::SheetWindow(QWidget *parent)
         label->setWordWrap(true);
         totals->addWidget(label);
     }
-    totals->addStretch();
-    bottom->addLayout(totals, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(totals);
 
     connect(m_job, &QLineEdit::editingFinished, this, [this] { m_sheet.setJobName(m_job->text()); });
     connect(m_rate, &QLineEdit::editingFinished, this, [this] { m_sheet.setSheetRate(m_rate->text()); });
