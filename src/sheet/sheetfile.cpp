@@ -300,7 +300,8 @@ QString At(int line, int column, const QString &name, const QString &message)
 QString NotUtf8(const QByteArray &bytes, qsizetype bad)
 {
     std::vector<Record> records;
-    Tokenizer tokenizer(QString::fromUtf8(bytes.left(bad)));
+    const QString before = QString::fromUtf8(bytes.left(bad));
+    Tokenizer tokenizer(before);
     tokenizer.Read(records, true);
     const int column = records.empty() ? 1 : int(records.back().fields.size());
     QString shown = records.empty() ? QString() : records.back().fields.back();
