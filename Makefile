@@ -10,8 +10,9 @@ FUZZ_SECONDS ?= 60
 # Warnings are errors in CI.
 WERROR ?= $(if $(CI),ON,OFF)
 # What a fresh Debian machine needs: the toolchain, Qt 6 Widgets and Test,
-# Wine's metric-compatible Tahoma, and the tools the package checks use.
-DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream
+# Wine's metric-compatible Tahoma, the tools the package checks use, and
+# pdftotext, with which the job sheet's test reads its PDF back.
+DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream poppler-utils
 # The suite also runs under a comma locale (tests/CMakeLists.txt), which the C
 # library has only once it is generated from the locales package's sources.
 TEST_DEBS := locales

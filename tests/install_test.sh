@@ -15,6 +15,14 @@ for f in bin/msweight \
     [ -s "$work/prefix/$f" ] || fail "not installed: $f"
 done
 [ -x "$work/prefix/bin/msweight" ] || fail "msweight is not executable"
+# Printing is a module the job sheet loads when first asked; Qt's print
+# support must not load with the program.
+module=$(ls "$work"/prefix/lib*/msweight/libmsweight_print.so 2>/dev/null | head -n1)
+[ -n "$module" ] || fail "the print module is not installed under lib/msweight"
+readelf -d "$module" | grep -q 'NEEDED.*libQt6PrintSupport' || fail "the print module does not link Qt's print support"
+if readelf -d "$work/prefix/bin/msweight" | grep -q 'NEEDED.*libQt6PrintSupport'; then
+    fail "msweight links Qt's print support at start-up"
+fi
 desktop=$work/prefix/share/applications/org.msweight.msweight.desktop
 grep -qx 'Name=M.S(weight)-TKW' "$desktop" || fail "desktop entry name"
 grep -qx 'Exec=msweight' "$desktop" || fail "desktop entry command"
@@ -31,10 +39,12 @@ info=$(dpkg-deb --info "$deb")
 echo "$info" | grep -q '^ Package: msweight$' || fail "package name"
 echo "$info" | grep -E '^ Depends:' | grep -q 'libqt6widgets6' || fail "no dependency on the Qt 6 widgets runtime: $info"
 echo "$info" | grep -E '^ Depends:' | grep -q 'fonts-wine' || fail "no dependency on fonts-wine"
+echo "$info" | grep -E '^ Depends:' | grep -q 'libqt6printsupport6' || fail "no dependency on Qt's print support: $info"
 contents=$(dpkg-deb --contents "$deb")
 for f in ./usr/bin/msweight ./usr/share/applications/org.msweight.msweight.desktop \
          ./usr/share/icons/hicolor/scalable/apps/org.msweight.msweight.svg \
          ./usr/share/metainfo/org.msweight.msweight.metainfo.xml; do
     echo "$contents" | grep -q " $f\$" || fail "not in the package: $f"
 done
+echo "$contents" | grep -Eq ' \./usr/lib/([^/]+/)?msweight/libmsweight_print\.so$' || fail "the print module is not in the package"
 echo "install and package: ok"

@@ -1,0 +1,604 @@
+#include "sheet/jobsheet.h"
+
+#include "app/failure.h"
+#include "numtext/numtext.h"
+#include "ui/builder.h"
+#include "ui/layout.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+
+namespace msweight {
+
+std::size_t QuantityInput(const Calculation &calculation)
+{
+    for (std::size_t i = 0; i < calculation.inputs.size(); ++i) {
+        if (calculation.inputs[i].field == Field::Quantity)
+            return i;
+    }
+    qFatal("msweight: %s has no quantity", calculation.button.data());
+}
+
+bool HasUnitWeight(const Calculation &calculation)
+{
+    return calculation.sized && calculation.page != Page::Plates;
+}
+
+QString InputCaption(const CalculationInput &input)
+{
+    return ToQString(NamingCaption(input.box));
+}
+
+QString MoneyText(double amount, QStringView separator)
+{
+    QString text = QString::number(amount, 'f', 2);
+    if (text == QLatin1String("-0.00"))
+        text.remove(0, 1);
+    return text.replace(QChar(u'.'), separator.toString());
+}
+
+LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator)
+{
+    LineResult result;
+    try {
+        result.weight = Evaluate(*line.calculation, line.inputs, separator, line.size);
+    } catch (const ConversionFailure &failure) {
+        result.failure = failure.Message();
+        for (std::size_t i = 0; i < line.calculation->inputs.size(); ++i) {
+            if (ToQString(line.calculation->inputs[i].box) == failure.control)
+                result.failedInput = int(i);
+        }
+    } catch (const Failure &failure) {
+        result.failure = failure.Message();
+    }
+
+    const QString &rate = line.rate.isEmpty() ? sheetRate : line.rate;
+    result.rated = !rate.isEmpty();
+    if (!result.rated)
+        return result;
+    const std::optional<double> perKg = ParseNumber(rate, separator);
+    if (!perKg) {
+        result.rateFailure = ConversionFailure(rate, QStringLiteral("Rate per kg")).Message();
+    } else if (result.weight) {
+        const double amount = *result.weight * *perKg;
+        if (std::isfinite(amount))
+            result.amount = amount;
+        else
+            result.rateFailure = ArithmeticFailure().Message();
+    }
+    return result;
+}
+
+// The changes, each undone by its own inverse. They hold rows, not pointers:
+// the stack replays them in order, so a row means the same line each time.
+
+// Lines put in at their rows, or taken out, in runs of neighbours so that a
+// view hears of each run once.
+class LinesCommand : public QUndoCommand
+{
+public:
+    using Runs = std::vector<std::pair<int, std::vector<SheetLine>>>; // ascending first rows
+
+    LinesCommand(JobSheet &sheet, Runs runs, bool removing, const QString &text)
+        : QUndoCommand(text)
+        , m_sheet(sheet)
+        , m_runs(std::move(runs))
+        , m_removing(removing)
+    {
+    }
+    void redo() override { m_removing ? remove() : insert(); }
+    void undo() override { m_removing ? insert() : remove(); }
+
+private:
+    void insert()
+    {
+        for (const auto &[row, lines] : m_runs)
+            m_sheet.insertRaw(row, lines);
+    }
+    void remove()
+    {
+        for (auto run = m_runs.rbegin(); run != m_runs.rend(); ++run)
+            m_sheet.removeRaw(run->first, int(run->second.size()));
+    }
+
+    JobSheet &m_sheet;
+    Runs m_runs;
+    bool m_removing;
+};
+
+class LineCommand : public QUndoCommand
+{
+public:
+    LineCommand(JobSheet &sheet, int row, SheetLine after, const QString &text)
+        : QUndoCommand(text)
+        , m_sheet(sheet)
+        , m_row(row)
+        , m_before(sheet.line(row))
+        , m_after(std::move(after))
+    {
+    }
+    void redo() override { m_sheet.replaceRaw(m_row, m_after); }
+    void undo() override { m_sheet.replaceRaw(m_row, m_before); }
+
+private:
+    JobSheet &m_sheet;
+    int m_row;
+    SheetLine m_before;
+    SheetLine m_after;
+};
+
+class SheetFieldCommand : public QUndoCommand
+{
+public:
+    using Setter = void (JobSheet::*)(const QString &);
+
+    SheetFieldCommand(JobSheet &sheet, Setter set, QString before, QString after, const QString &text)
+        : QUndoCommand(text)
+        , m_sheet(sheet)
+        , m_set(set)
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+    {
+    }
+    void redo() override { (m_sheet.*m_set)(m_after); }
+    void undo() override { (m_sheet.*m_set)(m_before); }
+
+private:
+    JobSheet &m_sheet;
+    Setter m_set;
+    QString m_before;
+    QString m_after;
+};
+
+class MoveCommand : public QUndoCommand
+{
+public:
+    MoveCommand(JobSheet &sheet, int from, int to, const QString &text)
+        : QUndoCommand(text)
+        , m_sheet(sheet)
+        , m_from(from)
+        , m_to(to)
+    {
+    }
+    void redo() override { m_sheet.moveRaw(m_from, m_to); }
+    void undo() override { m_sheet.moveRaw(m_to, m_from); }
+
+private:
+    JobSheet &m_sheet;
+    int m_from;
+    int m_to;
+};
+
+JobSheet::JobSheet(QObject *parent)
+    : JobSheet(DecimalSeparator(), parent)
+{
+}
+
+JobSheet::JobSheet(QString separator, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_separator(std::move(separator))
+{
+}
+
+JobSheet::~JobSheet()
+{
+    // The commands refer to the sheet: gone before it.
+    m_undo.clear();
+}
+
+int JobSheet::addLine(const Calculation &calculation, const CatalogueRow *size, std::vector<QString> inputs)
+{
+    return insertLine(rowCount(), SheetLine{&calculation, size, std::move(inputs), {}});
+}
+
+int JobSheet::insertLine(int row, SheetLine line)
+{
+    if (!line.calculation || !line.calculation->weighs || line.inputs.size() != line.calculation->inputs.size())
+        qFatal("msweight: a sheet line must weigh and have one text for each input");
+    row = std::clamp(row, 0, rowCount());
+    const QString text = QStringLiteral("Add %1").arg(ToQString(line.calculation->item));
+    LinesCommand::Runs runs;
+    runs.emplace_back(row, std::vector<SheetLine>{std::move(line)});
+    m_undo.push(new LinesCommand(*this, std::move(runs), false, text));
+    return row;
+}
+
+void JobSheet::setInput(int row, std::size_t input, const QString &text)
+{
+    SheetLine after = line(row);
+    if (input >= after.inputs.size() || after.inputs[input] == text)
+        return;
+    after.inputs[input] = text;
+    const QString name = InputCaption(after.calculation->inputs[input]);
+    m_undo.push(
+        new LineCommand(*this, row, std::move(after), QStringLiteral("Change %1 on line %2").arg(name).arg(row + 1)));
+}
+
+void JobSheet::setLineRate(int row, const QString &text)
+{
+    SheetLine after = line(row);
+    if (after.rate == text)
+        return;
+    after.rate = text;
+    m_undo.push(
+        new LineCommand(*this, row, std::move(after), QStringLiteral("Change the rate on line %1").arg(row + 1)));
+}
+
+void JobSheet::setJobName(const QString &name)
+{
+    if (name != m_jobName)
+        m_undo.push(
+            new SheetFieldCommand(*this, &JobSheet::setJobNameRaw, m_jobName, name, QStringLiteral("Rename the job")));
+}
+
+void JobSheet::setSheetRate(const QString &rate)
+{
+    if (rate != m_sheetRate)
+        m_undo.push(new SheetFieldCommand(*this, &JobSheet::setSheetRateRaw, m_sheetRate, rate,
+                                          QStringLiteral("Change the sheet's rate")));
+}
+
+void JobSheet::removeLines(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.removeIf([this](int row) { return row < 0 || row >= rowCount(); });
+    if (rows.isEmpty())
+        return;
+    LinesCommand::Runs runs;
+    for (int row : rows) {
+        if (runs.empty() || runs.back().first + int(runs.back().second.size()) != row)
+            runs.emplace_back(row, std::vector<SheetLine>{});
+        runs.back().second.push_back(line(row));
+    }
+    const QString text = rows.size() == 1 ? QStringLiteral("Delete line %1").arg(rows.front() + 1)
+                                          : QStringLiteral("Delete %1 lines").arg(rows.size());
+    m_undo.push(new LinesCommand(*this, std::move(runs), true, text));
+}
+
+void JobSheet::moveLine(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || from >= rowCount() || to >= rowCount())
+        return;
+    m_undo.push(new MoveCommand(*this, from, to, QStringLiteral("Move line %1").arg(from + 1)));
+}
+
+void JobSheet::insertRaw(int row, const std::vector<SheetLine> &lines)
+{
+    beginInsertRows({}, row, row + int(lines.size()) - 1);
+    std::vector<Entry> entries;
+    entries.reserve(lines.size());
+    for (const SheetLine &line : lines) {
+        Entry &entry = entries.emplace_back(Entry{line, {}});
+        rework(entry);
+        count(entry, +1);
+    }
+    m_lines.insert(m_lines.begin() + row, std::make_move_iterator(entries.begin()),
+                   std::make_move_iterator(entries.end()));
+    endInsertRows();
+    emit totalsChanged();
+}
+
+void JobSheet::removeRaw(int row, int count)
+{
+    beginRemoveRows({}, row, row + count - 1);
+    const auto first = m_lines.begin() + row;
+    for (auto entry = first; entry != first + count; ++entry)
+        this->count(*entry, -1);
+    m_lines.erase(first, first + count);
+    endRemoveRows();
+    emit totalsChanged();
+}
+
+void JobSheet::replaceRaw(int row, const SheetLine &line)
+{
+    Entry &entry = m_lines[std::size_t(row)];
+    count(entry, -1);
+    entry.line = line;
+    rework(entry);
+    count(entry, +1);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    emit totalsChanged();
+}
+
+void JobSheet::moveRaw(int from, int to)
+{
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    const auto at = m_lines.begin();
+    if (to > from)
+        std::rotate(at + from, at + from + 1, at + to + 1);
+    else
+        std::rotate(at + to, at + from, at + from + 1);
+    endMoveRows();
+}
+
+void JobSheet::setJobNameRaw(const QString &name)
+{
+    m_jobName = name;
+    emit jobNameChanged(name);
+}
+
+// Every line without a rate of its own comes to a new amount.
+void JobSheet::setSheetRateRaw(const QString &rate)
+{
+    m_sheetRate = rate;
+    for (Entry &entry : m_lines) {
+        if (entry.line.rate.isEmpty()) {
+            count(entry, -1);
+            rework(entry);
+            count(entry, +1);
+        }
+    }
+    if (!m_lines.empty())
+        emit dataChanged(index(0, RateColumn), index(rowCount() - 1, AmountColumn));
+    emit sheetRateChanged(rate);
+    emit totalsChanged();
+}
+
+void JobSheet::rework(Entry &entry)
+{
+    entry.result = WorkOut(entry.line, m_sheetRate, m_separator);
+}
+
+// Adds the entry to the running totals, or with `sign` -1 takes it out.
+void JobSheet::count(const Entry &entry, int sign)
+{
+    const LineResult &result = entry.result;
+    if (result.weight)
+        sign > 0 ? m_weight.Add(*result.weight) : m_weight.Subtract(*result.weight);
+    else
+        m_withoutWeight += sign;
+    if (result.amount)
+        sign > 0 ? m_amount.Add(*result.amount) : m_amount.Subtract(*result.amount);
+    else
+        m_withoutAmount += sign;
+    if (!entry.line.rate.isEmpty())
+        m_ownRates += sign;
+}
+
+QString JobSheet::sheetRateFailure() const
+{
+    if (m_sheetRate.isEmpty() || ParseNumber(m_sheetRate, m_separator))
+        return {};
+    return ConversionFailure(m_sheetRate, QStringLiteral("Rate per kg")).Message();
+}
+
+SheetTotals JobSheet::totals() const
+{
+    return {m_weight.Value(), m_withoutWeight, m_amount.Value(), m_withoutAmount,
+            !m_sheetRate.isEmpty() || m_ownRates > 0};
+}
+
+namespace {
+
+QString Incomplete(int lines, const char *what)
+{
+    return lines == 1 ? QStringLiteral(", incomplete: 1 line has no %1").arg(QLatin1String(what))
+                      : QStringLiteral(", incomplete: %1 lines have no %2").arg(lines).arg(QLatin1String(what));
+}
+
+QString Beyond()
+{
+    return QStringLiteral("beyond the range of numbers the calculator can hold");
+}
+
+} // namespace
+
+QString JobSheet::weightTotalText() const
+{
+    const SheetTotals t = totals();
+    QString text = QStringLiteral("Total weight: ");
+    if (t.weight)
+        text += QStringLiteral("%1 kg (%2 t)")
+                    .arg(NumberToText(*t.weight, m_separator), NumberToText(*t.weight / 1000, m_separator));
+    else
+        text += Beyond();
+    if (t.linesWithoutWeight > 0)
+        text += Incomplete(t.linesWithoutWeight, "weight");
+    return text;
+}
+
+QString JobSheet::amountTotalText() const
+{
+    const SheetTotals t = totals();
+    if (!t.rated)
+        return QStringLiteral("Total amount: no rate given");
+    QString text = QStringLiteral("Total amount: ") + (t.amount ? MoneyText(*t.amount, m_separator) : Beyond());
+    if (t.linesWithoutAmount > 0)
+        text += Incomplete(t.linesWithoutAmount, "amount");
+    return text;
+}
+
+SheetContents JobSheet::contents() const
+{
+    SheetContents contents{m_jobName, m_sheetRate, {}};
+    contents.lines.reserve(m_lines.size());
+    for (const Entry &entry : m_lines)
+        contents.lines.push_back(entry.line);
+    return contents;
+}
+
+void JobSheet::replace(SheetContents contents)
+{
+    beginResetModel();
+    m_undo.clear();
+    m_jobName = std::move(contents.jobName);
+    m_sheetRate = std::move(contents.sheetRate);
+    m_lines.clear();
+    m_weight = {};
+    m_amount = {};
+    m_withoutWeight = m_withoutAmount = m_ownRates = 0;
+    m_lines.reserve(contents.lines.size());
+    for (SheetLine &line : contents.lines) {
+        Entry &entry = m_lines.emplace_back(Entry{std::move(line), {}});
+        rework(entry);
+        count(entry, +1);
+    }
+    endResetModel();
+    m_undo.setClean();
+    emit jobNameChanged(m_jobName);
+    emit sheetRateChanged(m_sheetRate);
+    emit totalsChanged();
+}
+
+int JobSheet::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+int JobSheet::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString JobSheet::inputsText(const SheetLine &line) const
+{
+    QStringList parts;
+    const std::size_t quantity = QuantityInput(*line.calculation);
+    for (std::size_t i = 0; i < line.inputs.size(); ++i) {
+        if (i != quantity)
+            parts << InputCaption(line.calculation->inputs[i]) + QStringLiteral(" = ") + line.inputs[i];
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+const QIcon &JobSheet::warning() const
+{
+    if (m_warning.isNull())
+        m_warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    return m_warning;
+}
+
+QVariant JobSheet::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Entry &entry = m_lines[std::size_t(index.row())];
+    const SheetLine &line = entry.line;
+    const LineResult &result = entry.result;
+    const int quantity = int(QuantityInput(*line.calculation));
+    const bool inheritsRate = line.rate.isEmpty();
+
+    // What is wrong with the cell, if anything.
+    const auto fault = [&]() -> QString {
+        switch (index.column()) {
+        case InputsColumn:
+            return result.failedInput >= 0 && result.failedInput != quantity ? result.failure : QString();
+        case QuantityColumn:
+            return result.failedInput == quantity ? result.failure : QString();
+        case WeightColumn:
+            return result.failure;
+        case RateColumn:
+            return result.rateFailure;
+        case AmountColumn:
+            return result.rated && !result.amount ? (result.weight ? result.rateFailure : result.failure) : QString();
+        default:
+            return {};
+        }
+    };
+
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case ItemColumn:
+            return ToQString(line.calculation->item);
+        case SizeColumn:
+            return line.size ? ToQString(line.size->Caption) : QString();
+        case InputsColumn:
+            return inputsText(line);
+        case QuantityColumn:
+            return line.inputs[std::size_t(quantity)];
+        case UnitWeightColumn:
+            return line.size && HasUnitWeight(*line.calculation) ? NumberToText(line.size->Value, m_separator)
+                                                                 : QString();
+        case WeightColumn:
+            return result.weight ? NumberToText(*result.weight, m_separator) : QStringLiteral("no weight");
+        case RateColumn:
+            return inheritsRate ? m_sheetRate : line.rate;
+        case AmountColumn:
+            if (!result.rated)
+                return QString();
+            return result.amount ? MoneyText(*result.amount, m_separator) : QStringLiteral("no amount");
+        }
+        return {};
+    case Qt::EditRole:
+        if (index.column() == RateColumn)
+            return line.rate;
+        return data(index, Qt::DisplayRole);
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
+        const QString why = fault();
+        if (!why.isEmpty())
+            return why;
+        if (index.column() == RateColumn && inheritsRate && role == Qt::ToolTipRole)
+            return QStringLiteral("The sheet's rate");
+        return {};
+    }
+    case Qt::DecorationRole:
+        return fault().isEmpty() ? QVariant() : QVariant(warning());
+    case Qt::FontRole:
+        if (index.column() == RateColumn && inheritsRate) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        if (index.column() >= QuantityColumn)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+    return {};
+}
+
+QVariant JobSheet::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case ItemColumn:
+        return QStringLiteral("Item");
+    case SizeColumn:
+        return QStringLiteral("Size");
+    case InputsColumn:
+        return QStringLiteral("Inputs");
+    case QuantityColumn:
+        return QStringLiteral("Quantity");
+    case UnitWeightColumn:
+        return QStringLiteral("Unit weight (kg/m)");
+    case WeightColumn:
+        return QStringLiteral("Weight (kg)");
+    case RateColumn:
+        return QStringLiteral("Rate per kg");
+    case AmountColumn:
+        return QStringLiteral("Amount");
+    }
+    return {};
+}
+
+Qt::ItemFlags JobSheet::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == QuantityColumn || index.column() == RateColumn)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool JobSheet::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid())
+        return false;
+    if (index.column() == QuantityColumn)
+        setInput(index.row(), QuantityInput(*line(index.row()).calculation), value.toString());
+    else if (index.column() == RateColumn)
+        setLineRate(index.row(), value.toString());
+    else
+        return false;
+    return true;
+}
+
+} // namespace msweight

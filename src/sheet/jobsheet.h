@@ -1,0 +1,175 @@
+// The job sheet: a list of weighed lines, each worked out by the very
+// calculation its page runs, with running totals that stay exact whatever
+// the order of edits. A table model over plain structs; every change goes
+// through its undo stack.
+#pragma once
+
+#include "app/calculations.h"
+#include "calc/exactsum.h"
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QUndoStack>
+
+#include <optional>
+#include <vector>
+
+namespace msweight {
+
+// A line as the user made it, which is all that is saved.
+struct SheetLine
+{
+    const Calculation *calculation = nullptr; // one that weighs
+    const CatalogueRow *size = nullptr;       // null for the flange and the transition piece
+    std::vector<QString> inputs;              // as typed, in the order of calculation->inputs
+    QString rate;                             // its own rate per kg as typed; empty: the sheet's
+
+    bool operator==(const SheetLine &) const = default;
+};
+
+struct SheetContents
+{
+    QString jobName;
+    QString sheetRate; // per kg, as typed; may be empty
+    std::vector<SheetLine> lines;
+
+    bool operator==(const SheetContents &) const = default;
+};
+
+// What a line comes to.
+struct LineResult
+{
+    std::optional<double> weight;
+    QString failure;      // why there is no weight
+    int failedInput = -1; // the input whose text does not convert
+    std::optional<double> amount;
+    QString rateFailure; // the rate given does not convert
+    bool rated = false;  // a rate applies to the line
+};
+
+// Works `line` out as its page would, with `separator` as the decimal
+// separator; `sheetRate` applies where the line has no rate of its own.
+LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator);
+
+// The input of `calculation` that holds the quantity.
+std::size_t QuantityInput(const Calculation &calculation);
+// Sections and bars: the size is a weight per metre (a plate's is a thickness).
+bool HasUnitWeight(const Calculation &calculation);
+// The caption of the label of an input, without the heading of its half of
+// the page: the line's item names that.
+QString InputCaption(const CalculationInput &input);
+
+// An amount of money: two decimals, no grouping.
+QString MoneyText(double amount, QStringView separator);
+
+struct SheetTotals
+{
+    std::optional<double> weight; // nothing when the sum is beyond the double range
+    int linesWithoutWeight = 0;
+    std::optional<double> amount;
+    int linesWithoutAmount = 0;
+    bool rated = false; // the sheet or a line has a rate
+};
+
+class JobSheet : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column {
+        ItemColumn,
+        SizeColumn,
+        InputsColumn,
+        QuantityColumn,
+        UnitWeightColumn,
+        WeightColumn,
+        RateColumn,
+        AmountColumn,
+        ColumnCount
+    };
+
+    explicit JobSheet(QObject *parent = nullptr);
+    // Reads and writes numbers with `separator`: tests choose it in-process.
+    explicit JobSheet(QString separator, QObject *parent = nullptr);
+    ~JobSheet() override;
+
+    QString separator() const { return m_separator; }
+    QUndoStack &undoStack() { return m_undo; }
+
+    // Each of these is a change on the undo stack.
+    int addLine(const Calculation &calculation, const CatalogueRow *size, std::vector<QString> inputs);
+    int insertLine(int row, SheetLine line);
+    void setInput(int row, std::size_t input, const QString &text);
+    void setLineRate(int row, const QString &text);
+    void setJobName(const QString &name);
+    void setSheetRate(const QString &rate);
+    void removeLines(QList<int> rows);
+    void moveLine(int from, int to);
+
+    const SheetLine &line(int row) const { return m_lines[std::size_t(row)].line; }
+    const LineResult &result(int row) const { return m_lines[std::size_t(row)].result; }
+    const QString &jobName() const { return m_jobName; }
+    const QString &sheetRate() const { return m_sheetRate; }
+    // The sheet rate's failure, when it does not convert.
+    QString sheetRateFailure() const;
+    SheetTotals totals() const;
+    // "Total weight: 408 kg (0.408 t)", "..., incomplete: 1 line has no weight".
+    QString weightTotalText() const;
+    QString amountTotalText() const;
+
+    SheetContents contents() const;
+    // Replaces the whole sheet; not a change that can be undone, so the undo
+    // stack is emptied and the sheet counts as unmodified.
+    void replace(SheetContents contents);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+signals:
+    void totalsChanged();
+    void jobNameChanged(const QString &name);
+    void sheetRateChanged(const QString &rate);
+
+private:
+    friend class LinesCommand;
+    friend class LineCommand;
+    friend class SheetFieldCommand;
+    friend class MoveCommand;
+
+    struct Entry
+    {
+        SheetLine line;
+        LineResult result;
+    };
+
+    void insertRaw(int row, const std::vector<SheetLine> &lines);
+    void removeRaw(int row, int count);
+    void replaceRaw(int row, const SheetLine &line);
+    void moveRaw(int from, int to);
+    void setJobNameRaw(const QString &name);
+    void setSheetRateRaw(const QString &rate);
+
+    void count(const Entry &entry, int sign);
+    void rework(Entry &entry);
+    QString inputsText(const SheetLine &line) const;
+    QString rateText(const Entry &entry) const;
+    const QIcon &warning() const;
+
+    QString m_separator;
+    QString m_jobName;
+    QString m_sheetRate;
+    std::vector<Entry> m_lines;
+    ExactSum m_weight;
+    ExactSum m_amount;
+    int m_withoutWeight = 0;
+    int m_withoutAmount = 0;
+    int m_ownRates = 0;
+    QUndoStack m_undo;
+    mutable QIcon m_warning;
+};
+
+} // namespace msweight

@@ -1,0 +1,182 @@
+// The job sheet's model: edits, undo and redo and the totals they leave;
+// totals that stay exact through any history of edits; rates and amounts
+// with a comma as the decimal separator.
+#include "sheet/jobsheet.h"
+
+#include <QtTest>
+
+#include <random>
+
+using namespace msweight;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const Calculation &Named(QStringView item)
+{
+    return *CalculationNamed(item);
+}
+
+const CatalogueRow *Size(const char *button)
+{
+    return FindRow(button).row;
+}
+
+// 6 m x 10 of MC - 75 x 40 (6.8 kg/m) and 12 m x 3 of MB - 100 (11.5 kg/m).
+void AddChannelAndBeam(JobSheet &sheet, const QString &length = u"6"_s)
+{
+    sheet.addLine(Named(u"ISMC channel"), Size("OptionButton1"), {length, u"10"_s});
+    sheet.addLine(Named(u"ISMB beam"), Size("OptionButton12"), {u"12"_s, u"3"_s});
+}
+
+QString Cell(const JobSheet &sheet, int row, int column, int role = Qt::DisplayRole)
+{
+    return sheet.data(sheet.index(row, column), role).toString();
+}
+
+} // namespace
+
+class TestJobSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void editsUndoAndTotals();
+    void totalsStayExact();
+    void rates_data();
+    void rates();
+};
+
+void TestJobSheet::editsUndoAndTotals()
+{
+    JobSheet sheet(u"."_s);
+    QSignalSpy totals(&sheet, &JobSheet::totalsChanged);
+    AddChannelAndBeam(sheet);
+    sheet.addLine(Named(u"Plate"), Size("OptionButton29"), {u"1"_s, u"2"_s, u"1"_s});
+    QCOMPARE(totals.size(), 3);
+    const QString all = u"Total weight: 979 kg (0.979 t)"_s;
+    QCOMPARE(sheet.weightTotalText(), all);
+    QCOMPARE(Cell(sheet, 0, JobSheet::UnitWeightColumn), u"6.8"_s);
+    QCOMPARE(Cell(sheet, 2, JobSheet::UnitWeightColumn), QString()); // a plate's size is a thickness
+    QCOMPARE(Cell(sheet, 2, JobSheet::WeightColumn), u"157"_s);
+
+    // A quantity that does not convert marks its cell and the weight's.
+    QVERIFY(sheet.setData(sheet.index(1, JobSheet::QuantityColumn), u"abc"_s));
+    const QString badQuantity = u"QTY.: \"abc\" is not a number."_s;
+    QCOMPARE(Cell(sheet, 1, JobSheet::WeightColumn), u"no weight"_s);
+    QCOMPARE(Cell(sheet, 1, JobSheet::WeightColumn, Qt::ToolTipRole), badQuantity);
+    QCOMPARE(Cell(sheet, 1, JobSheet::QuantityColumn, Qt::AccessibleDescriptionRole), badQuantity);
+    QVERIFY(!sheet.data(sheet.index(1, JobSheet::QuantityColumn), Qt::DecorationRole).isNull());
+    QCOMPARE(Cell(sheet, 1, JobSheet::InputsColumn, Qt::ToolTipRole), QString());
+    const QString withoutBeam = u"Total weight: 565 kg (0.565 t), incomplete: 1 line has no weight"_s;
+    QCOMPARE(sheet.weightTotalText(), withoutBeam);
+    sheet.undoStack().undo();
+    QCOMPARE(sheet.weightTotalText(), all);
+    QCOMPARE(Cell(sheet, 1, JobSheet::QuantityColumn), u"3"_s);
+    QCOMPARE(Cell(sheet, 1, JobSheet::QuantityColumn, Qt::ToolTipRole), QString());
+    sheet.undoStack().redo();
+    QCOMPARE(sheet.weightTotalText(), withoutBeam);
+    sheet.undoStack().undo();
+
+    // Any other input marks the cell of the inputs.
+    sheet.setInput(0, 0, u"x"_s);
+    QCOMPARE(Cell(sheet, 0, JobSheet::InputsColumn, Qt::ToolTipRole), u"LENGTH (in Meter): \"x\" is not a number."_s);
+    QCOMPARE(Cell(sheet, 0, JobSheet::QuantityColumn, Qt::ToolTipRole), QString());
+    QCOMPARE(sheet.weightTotalText(), u"Total weight: 571 kg (0.571 t), incomplete: 1 line has no weight"_s);
+    sheet.undoStack().undo();
+
+    sheet.removeLines({0, 2});
+    QCOMPARE(sheet.rowCount(), 1);
+    QCOMPARE(sheet.weightTotalText(), u"Total weight: 414 kg (0.414 t)"_s);
+    sheet.undoStack().undo();
+    QCOMPARE(sheet.weightTotalText(), all);
+    QCOMPARE(Cell(sheet, 0, JobSheet::ItemColumn), u"ISMC channel"_s);
+    QCOMPARE(Cell(sheet, 2, JobSheet::ItemColumn), u"Plate"_s);
+
+    sheet.moveLine(0, 2);
+    QCOMPARE(Cell(sheet, 2, JobSheet::ItemColumn), u"ISMC channel"_s);
+    QCOMPARE(Cell(sheet, 0, JobSheet::ItemColumn), u"ISMB beam"_s);
+    sheet.undoStack().undo();
+    QCOMPARE(Cell(sheet, 0, JobSheet::ItemColumn), u"ISMC channel"_s);
+
+    while (sheet.undoStack().canUndo())
+        sheet.undoStack().undo();
+    QCOMPARE(sheet.rowCount(), 0);
+    QCOMPARE(sheet.weightTotalText(), u"Total weight: 0 kg (0 t)"_s);
+}
+
+// Weights of very different sizes added, edited and taken away in a random
+// order: the running total must equal the total of the same lines worked out
+// afresh, where a running sum of doubles drifts.
+void TestJobSheet::totalsStayExact()
+{
+    const QString lengths[] = {u"1e15"_s, u"0.1"_s, u"3"_s, u"1e-3"_s, u"7.7"_s, u"-2e14"_s, u"abc"_s};
+    std::mt19937 random(20240611);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    JobSheet sheet(u"."_s);
+    for (int step = 0; step < 400; ++step) {
+        const int action = sheet.rowCount() < 3 ? 0 : pick(4);
+        if (action == 0)
+            sheet.addLine(Named(u"ISMC channel"), Size("OptionButton1"), {lengths[pick(7)], u"1"_s});
+        else if (action == 1)
+            sheet.setInput(pick(sheet.rowCount()), 0, lengths[pick(7)]);
+        else if (action == 2)
+            sheet.removeLines({pick(sheet.rowCount())});
+        else
+            sheet.undoStack().undo();
+    }
+    JobSheet fresh(u"."_s);
+    fresh.replace(sheet.contents());
+    QVERIFY(sheet.totals().weight);
+    QCOMPARE(*sheet.totals().weight, *fresh.totals().weight);
+    QCOMPARE(sheet.totals().linesWithoutWeight, fresh.totals().linesWithoutWeight);
+    QVERIFY(sheet.totals().linesWithoutWeight > 0);
+}
+
+void TestJobSheet::rates_data()
+{
+    QTest::addColumn<QString>("sheetRate");
+    QTest::addColumn<QStringList>("lineRates");
+    QTest::addColumn<QStringList>("amounts"); // the two lines' amount cells
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("firstRateTip");
+
+    const auto row = [](const char *name, const QString &sheetRate, QStringList lineRates, QStringList amounts,
+                        const QString &total, const QString &firstRateTip = u"The sheet's rate"_s) {
+        QTest::newRow(name) << sheetRate << lineRates << amounts << total << firstRateTip;
+    };
+    row("no rate", {}, {{}, {}}, {{}, {}}, u"Total amount: no rate given"_s);
+    row("the sheet's rate", u"2,5"_s, {{}, {}}, {u"1020,00"_s, u"1035,00"_s}, u"Total amount: 2055,00"_s);
+    row("a line's own rate", u"2,5"_s, {{}, u"1"_s}, {u"1020,00"_s, u"414,00"_s}, u"Total amount: 1434,00"_s);
+    row("a line's rate alone", {}, {u"0,1"_s, {}}, {u"40,80"_s, {}},
+        u"Total amount: 40,80, incomplete: 1 line has no amount"_s, QString());
+    row("a sheet rate that does not convert", u"abc"_s, {{}, u"3"_s}, {u"no amount"_s, u"1242,00"_s},
+        u"Total amount: 1242,00, incomplete: 1 line has no amount"_s, u"Rate per kg: \"abc\" is not a number."_s);
+    row("a point where the locale writes a comma", u"2.5"_s, {{}, {}}, {u"no amount"_s, u"no amount"_s},
+        u"Total amount: 0,00, incomplete: 2 lines have no amount"_s, u"Rate per kg: \"2.5\" is not a number."_s);
+}
+
+void TestJobSheet::rates()
+{
+    QFETCH(QString, sheetRate);
+    QFETCH(QStringList, lineRates);
+    QFETCH(QStringList, amounts);
+    QFETCH(QString, total);
+    QFETCH(QString, firstRateTip);
+
+    JobSheet sheet(u","_s);
+    AddChannelAndBeam(sheet, u"6,0"_s);
+    QCOMPARE(sheet.weightTotalText(), u"Total weight: 822 kg (0,822 t)"_s);
+    sheet.setSheetRate(sheetRate);
+    for (int row = 0; row < 2; ++row)
+        QVERIFY(sheet.setData(sheet.index(row, JobSheet::RateColumn), lineRates[row]));
+    for (int row = 0; row < 2; ++row) {
+        QCOMPARE(Cell(sheet, row, JobSheet::AmountColumn), amounts[row]);
+        QCOMPARE(Cell(sheet, row, JobSheet::RateColumn), lineRates[row].isEmpty() ? sheetRate : lineRates[row]);
+    }
+    QCOMPARE(Cell(sheet, 0, JobSheet::RateColumn, Qt::ToolTipRole), firstRateTip);
+    QCOMPARE(sheet.amountTotalText(), total);
+}
+
+QTEST_MAIN(TestJobSheet)
+#include "tst_jobsheet.moc"

@@ -1,0 +1,487 @@
+// The job sheet's window as a user meets it, offscreen: typing in the table
+// and the line's boxes, undo and redo by key, the close prompt, saving that
+// fails, files that are refused or corrected, print and PDF read back with
+// pdftotext, copying, and where the window opens. Dialogs are answered by
+// the test's own hooks.
+#include "sheet/sheetfile.h"
+#include "sheet/sheetwindow.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTableView>
+#include <QtTest>
+
+#include <memory>
+
+using namespace msweight;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A row of the file, its cells named by column.
+QByteArray Row(const QHash<QString, QString> &cells)
+{
+    QStringList row;
+    for (QStringView column : SheetFileColumns())
+        row << cells.value(column.toString());
+    return row.join(u',').toUtf8() + "\r\n";
+}
+
+QByteArray Header()
+{
+    QStringList names;
+    for (QStringView column : SheetFileColumns())
+        names << column.toString();
+    return names.join(u',').toUtf8() + "\r\n";
+}
+
+// The offscreen platform says, each time a window changes, what it cannot do.
+QtMessageHandler ShownMessages = nullptr;
+void QuietPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.startsWith(u"This plugin does not support"_s))
+        ShownMessages(type, context, message);
+}
+
+// 6 m x 10 of MC - 75 x 40, 408 kg.
+QHash<QString, QString> ChannelRow()
+{
+    return {{u"Job"_s, u"Shed"_s},       {u"Item"_s, u"ISMC channel"_s}, {u"Size"_s, u"MC - 75 x 40"_s},
+            {u"Length (m)"_s, u"6"_s},   {u"Quantity"_s, u"10"_s},       {u"Unit weight (kg/m)"_s, u"6.8"_s},
+            {u"Weight (kg)"_s, u"408"_s}};
+}
+
+QHash<QString, QString> With(QHash<QString, QString> row, const QString &column, const QString &text)
+{
+    row[column] = text;
+    return row;
+}
+
+} // namespace
+
+class TestSheetWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ShownMessages = qInstallMessageHandler(QuietPlatform); }
+    void init();
+    void cleanup();
+
+    void typingEditsALine();
+    void everyCommandHasAKey();
+    void tabReachesEveryPart();
+    void savesWhatIsBeingTyped();
+    void closePrompt_data();
+    void closePrompt();
+    void failedSaveKeepsTheOldFile();
+    void openRefusesABadFile_data();
+    void openRefusesABadFile();
+    void openReworksADisagreeingWeight();
+    void printAndPdf_data();
+    void printAndPdf();
+    void copyGivesCells();
+    void opensBesideTheCalculator_data();
+    void opensBesideTheCalculator();
+
+private:
+    template<typename T = QWidget>
+    T *part(const char *name) const
+    {
+        T *widget = window->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no %s in the sheet's window", name);
+        return widget;
+    }
+    QString text(const char *label) const { return part<QLabel>(label)->text(); }
+    QString cell(int row, int column) const { return sheet().index(row, column).data().toString(); }
+    JobSheet &sheet() const { return window->sheet(); }
+    void addChannelAndBeam() const
+    {
+        sheet().addLine(*CalculationNamed(u"ISMC channel"), FindRow("OptionButton1").row, {u"6"_s, u"10"_s});
+        sheet().addLine(*CalculationNamed(u"ISMB beam"), FindRow("OptionButton12").row, {u"12"_s, u"3"_s});
+    }
+    // Replaces a box's text by typing, then leaves it with Tab.
+    static void type(QWidget *box, const QString &text)
+    {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+
+    std::unique_ptr<SheetWindow> window;
+    QTemporaryDir dir;
+    QString chosenFile;
+    SheetWindow::Answer answer = SheetWindow::Answer::Cancel;
+    std::function<int(QDialog &)> printDialog;
+    QStringList questions, informed, failures;
+};
+
+void TestSheetWindow::init()
+{
+    questions.clear();
+    informed.clear();
+    failures.clear();
+    chosenFile.clear();
+    printDialog = nullptr;
+    window = std::make_unique<SheetWindow>();
+    SheetWindow::Dialogs dialogs;
+    dialogs.chooseFile
+        = [this](QWidget *, bool, const QString &, const QString &, const QString &) { return chosenFile; };
+    dialogs.askToSave = [this](QWidget *, const QString &question) {
+        questions << question;
+        return answer;
+    };
+    dialogs.inform = [this](QWidget *, const QString &message) { informed << message; };
+    dialogs.fail = [this](QWidget *, const QString &message) { failures << message; };
+    dialogs.runDialog = [this](QDialog &dialog) {
+        if (!printDialog)
+            qFatal("an unexpected dialog: %s", qPrintable(dialog.windowTitle()));
+        return printDialog(dialog);
+    };
+    window->setDialogs(dialogs);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestSheetWindow::cleanup()
+{
+    window->sheet().undoStack().setClean(); // no prompt on the way out
+    window.reset();
+}
+
+void TestSheetWindow::typingEditsALine()
+{
+    addChannelAndBeam();
+    QVERIFY(window->isWindowModified());
+
+    // The quantity in its cell: typing opens the cell's editor.
+    auto *view = part<QTableView>("Lines");
+    const QModelIndex quantity = sheet().index(0, JobSheet::QuantityColumn);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(quantity).center());
+    QTest::keyClicks(view, u"3"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(cell(0, JobSheet::QuantityColumn), u"3"_s); // the editor commits a moment later
+    QCOMPARE(cell(0, JobSheet::WeightColumn), u"122.4"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 536.4 kg (0.5364 t)"_s);
+
+    // The length in the line's box, named by its label.
+    auto *length = part<QLineEdit>("Input1");
+    QCOMPARE(length->accessibleName(), u"LENGTH (in Meter)"_s);
+    QCOMPARE(length->text(), u"6"_s);
+    type(length, u"abc"_s);
+    const QString fault = u"LENGTH (in Meter): \"abc\" is not a number."_s;
+    QCOMPARE(length->accessibleDescription(), fault);
+    QCOMPARE(text("LineFault"), fault);
+    QCOMPARE(cell(0, JobSheet::WeightColumn), u"no weight"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 414 kg (0.414 t), incomplete: 1 line has no weight"_s);
+
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(length->text(), u"6"_s);
+    QCOMPARE(length->accessibleDescription(), QString());
+    QCOMPARE(text("TotalWeight"), u"Total weight: 536.4 kg (0.5364 t)"_s);
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 414 kg (0.414 t), incomplete: 1 line has no weight"_s);
+    QVERIFY(window->isWindowModified());
+
+    // Delete and move by key.
+    QTest::keyClick(view, Qt::Key_Delete);
+    QCOMPARE(sheet().rowCount(), 1);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 414 kg (0.414 t)"_s);
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    view->setCurrentIndex(sheet().index(1, 0));
+    QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(cell(0, JobSheet::ItemColumn), u"ISMB beam"_s);
+    QCOMPARE(part<QGroupBox>("Line")->title(), u"Line 1: ISMB beam MB - 100"_s);
+}
+
+void TestSheetWindow::everyCommandHasAKey()
+{
+    for (const QAction *action : window->actions())
+        QVERIFY2(!action->shortcut().isEmpty(), qPrintable(action->objectName()));
+    QVERIFY(window->actions().size() >= 11);
+}
+
+void TestSheetWindow::tabReachesEveryPart()
+{
+    addChannelAndBeam();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    part("JobName")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 9; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited,
+             (QStringList{u"JobName"_s, u"SheetRate"_s, u"Lines"_s, u"Input1"_s, u"Input2"_s, u"LineRate"_s,
+                          u"TotalWeight"_s, u"TotalAmount"_s, u"JobName"_s}));
+}
+
+// Ctrl+S in a box not yet left saves what the box holds.
+void TestSheetWindow::savesWhatIsBeingTyped()
+{
+    addChannelAndBeam();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto *quantity = part<QLineEdit>("Input2");
+    quantity->setFocus();
+    QTest::keyClick(quantity, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(quantity, u"7"_s);
+    chosenFile = dir.filePath(u"typed.csv"_s);
+    QTest::keyClick(quantity, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!window->isWindowModified());
+    QCOMPARE(window->filePath(), chosenFile);
+    QFile file(chosenFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto read = ReadSheet(file.readAll(), u"."_s);
+    QCOMPARE(std::get<SheetFile>(read).contents.lines.at(1).inputs.at(1), u"7"_s);
+}
+
+void TestSheetWindow::closePrompt_data()
+{
+    QTest::addColumn<SheetWindow::Answer>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<int>("linesAfter");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("save") << SheetWindow::Answer::Save << true << 2 << true;
+    QTest::newRow("discard") << SheetWindow::Answer::Discard << true << 0 << false;
+    QTest::newRow("cancel") << SheetWindow::Answer::Cancel << false << 2 << false;
+}
+
+void TestSheetWindow::closePrompt()
+{
+    QFETCH(SheetWindow::Answer, answer);
+    QFETCH(bool, closes);
+    QFETCH(int, linesAfter);
+    QFETCH(bool, saved);
+
+    // Closing an unchanged sheet asks nothing.
+    QVERIFY(window->close());
+    QVERIFY(questions.isEmpty());
+    window->show();
+
+    addChannelAndBeam();
+    this->answer = answer;
+    chosenFile = dir.filePath(u"closing.csv"_s);
+    QFile::remove(chosenFile);
+    QCOMPARE(window->close(), closes);
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(window->isVisible(), !closes);
+    QCOMPARE(sheet().rowCount(), linesAfter);
+    QCOMPARE(QFile::exists(chosenFile), saved);
+    QCOMPARE(window->isWindowModified(), !closes);
+    QVERIFY(failures.isEmpty());
+}
+
+// A name one short of the longest a file may have: the new file, written
+// beside it under a longer name first, cannot be, whoever runs the test.
+void TestSheetWindow::failedSaveKeepsTheOldFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString(250, u'j') + u".csv"_s);
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("the old sheet");
+    old.close();
+
+    addChannelAndBeam();
+    QVERIFY(!window->saveTo(path));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY2(failures.front().startsWith(u"Cannot save "_s + path + u": "_s), qPrintable(failures.front()));
+    QVERIFY(failures.front().size() > (u"Cannot save "_s + path + u": "_s).size()); // and why
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), "the old sheet");
+    QVERIFY(window->isWindowModified());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no half-written file left behind
+}
+
+void TestSheetWindow::openRefusesABadFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("why");
+
+    const QByteArray good = Row(ChannelRow());
+    const auto row
+        = [&](const char *name, const QByteArray &file, const QString &why) { QTest::newRow(name) << file << why; };
+    row("not UTF-8",
+        Header() + good
+            + "Sh\xE5"
+              "d,ISMC channel",
+        u"Line 3, column 1: \"Sh\uFFFDd\" is not UTF-8 text; save the file as UTF-8."_s);
+    row("a quote inside a field", Header() + "Sh\"ed,ISMC channel\r\n",
+        u"Line 2, column 1: a quote inside \"Sh\"ed\", a field that does not begin with one."_s);
+    row("text after a closing quote", Header() + "\"Shed\"x,ISMC channel\r\n",
+        u"Line 2, column 1: text after the closing quote of \"Shed\"."_s);
+    row("a quote never closed", Header() + good + "Shed,\"ISMC\r\nchannel",
+        u"Line 3, column 2: the quoted field \"ISMC\r\nchannel\" has no closing quote."_s);
+    row("an unknown item", Header() + Row(With(ChannelRow(), u"Item"_s, u"Pipe"_s)),
+        u"Line 2, column 2 (Item): \"Pipe\" is not an item of a job sheet."_s);
+    row("true lengths weigh nothing", Header() + Row(With(ChannelRow(), u"Item"_s, u"True lengths"_s)),
+        u"Line 2, column 2 (Item): \"True lengths\" is not an item of a job sheet."_s);
+    row("an unknown size", Header() + good + Row(With(ChannelRow(), u"Size"_s, u"MC - 999"_s)),
+        u"Line 3, column 3 (Size): \"MC - 999\" is not a size of ISMC channel."_s);
+    row("an unknown column", Header().replace("Amount", "Colour"),
+        u"Line 1, column 16: \"Colour\" is not a column of a job sheet."_s);
+    row("a missing column", Header().replace(",Amount", ""), u"Line 1: the column \"Amount\" is missing."_s);
+    row("too few fields", Header() + "Shed,ISMC channel,MC - 75 x 40\r\n",
+        u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 16 columns."_s);
+    row("a text where a number must be", Header() + Row(With(ChannelRow(), u"Weight (kg)"_s, u"heavy"_s)),
+        u"Line 2, column 13 (Weight (kg)): \"heavy\" is not a number."_s);
+    row("an input the item does not take", Header() + Row(With(ChannelRow(), u"Diameter (m)"_s, u"2"_s)),
+        u"Line 2, column 8 (Diameter (m)): a ISMC channel takes no diameter, but \"2\" is given."_s);
+    row("another job", Header() + good + Row(With(ChannelRow(), u"Job"_s, QString(50, u'x'))),
+        u"Line 3, column 1 (Job): \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…\" differs from the job named on line 2."_s);
+    row("empty", QByteArray("\xEF\xBB\xBF"),
+        u"Line 1: the file is empty; a job sheet begins with a row of column names."_s);
+}
+
+void TestSheetWindow::openRefusesABadFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, why);
+
+    addChannelAndBeam();
+    sheet().setJobName(u"Before"_s);
+    const SheetContents before = sheet().contents();
+    const int changes = sheet().undoStack().count();
+
+    const QString path = dir.filePath(u"bad.csv"_s);
+    QFile bad(path);
+    QVERIFY(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write(file);
+    bad.close();
+    QVERIFY(!window->openPath(path));
+    QCOMPARE(failures, QStringList{u"Cannot open "_s + path + u".\n"_s + why});
+    QCOMPARE(sheet().contents(), before);
+    QCOMPARE(sheet().undoStack().count(), changes);
+    QVERIFY(window->isWindowModified());
+}
+
+void TestSheetWindow::openReworksADisagreeingWeight()
+{
+    const QString path = dir.filePath(u"edited.csv"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(Header() + Row(ChannelRow()) + Row(With(ChannelRow(), u"Weight (kg)"_s, u"400"_s))
+               + Row(With(ChannelRow(), u"Weight (kg)"_s, u"408.0"_s)));
+    file.close();
+
+    QVERIFY(window->openPath(path));
+    QCOMPARE(informed.size(), 1);
+    QVERIFY2(informed.front().contains(u"the weight on line 3 did not agree"_s), qPrintable(informed.front()));
+    QCOMPARE(sheet().rowCount(), 3);
+    QCOMPARE(cell(1, JobSheet::WeightColumn), u"408"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 1224 kg (1.224 t)"_s);
+    QVERIFY(!sheet().undoStack().canUndo()); // opening is no change to undo
+    QVERIFY(!window->isWindowModified());
+    QCOMPARE(window->windowTitle(), u"Shed[*] – Job sheet"_s);
+}
+
+void TestSheetWindow::printAndPdf_data()
+{
+    QTest::addColumn<bool>("print");
+    QTest::newRow("export as PDF") << false;
+    QTest::newRow("print, to a PDF printer") << true;
+}
+
+void TestSheetWindow::printAndPdf()
+{
+    QFETCH(bool, print);
+    const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext is missing: install poppler-utils");
+
+    addChannelAndBeam();
+    sheet().setJobName(u"Ståhl & Söhne, Halle 3"_s);
+    sheet().setSheetRate(u"2.5"_s);
+    const QString pdf = dir.filePath(u"sheet.pdf"_s);
+    if (print) {
+        printDialog = [&pdf](QDialog &dialog) {
+            QPrinter *printer = qobject_cast<QPrintDialog *>(&dialog)->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            return int(QDialog::Accepted);
+        };
+        QVERIFY(window->print());
+    } else {
+        chosenFile = dir.filePath(u"sheet"_s); // the suffix is added
+        QVERIFY(window->exportPdf());
+    }
+    QVERIFY(failures.isEmpty());
+
+    QProcess process;
+    process.start(pdftotext, {pdf, u"-"_s});
+    QVERIFY(process.waitForFinished());
+    const QString output = QString::fromUtf8(process.readAllStandardOutput());
+    const QString text = output.simplified();
+    for (const QString &expected :
+         {u"Ståhl & Söhne, Halle 3"_s, u"ISMC channel"_s, u"MC - 75 x 40"_s, u"408"_s, u"1020.00"_s, u"ISMB beam"_s,
+          u"414"_s, u"Total weight: 822 kg (0.822 t)"_s, u"Total amount: 2055.00"_s})
+        QVERIFY2(text.contains(expected), qPrintable(expected + u" is not in: "_s + text));
+    // The page's number, on a line of its own at its foot.
+    QVERIFY2(output.split(u'\n').contains(u"1"_s), qPrintable(output));
+}
+
+void TestSheetWindow::copyGivesCells()
+{
+    addChannelAndBeam();
+    auto *view = part<QTableView>("Lines");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text(),
+             u"ISMC channel\tMC - 75 x 40\tLENGTH (in Meter) = 6\t10\t6.8\t408\t\t\n"
+             u"ISMB beam\tMB - 100\tLENGTH (in Meter) = 12\t3\t11.5\t414\t\t\n"_s);
+    QVERIFY2(copied->html().contains(u"<tr><td>ISMB beam</td><td>MB - 100</td><td>LENGTH (in Meter) = 12</td>"
+                                     u"<td>3</td><td>11.5</td><td>414</td><td></td><td></td></tr>"_s),
+             qPrintable(copied->html()));
+}
+
+void TestSheetWindow::opensBesideTheCalculator_data()
+{
+    QTest::addColumn<QRect>("calculator"); // as fractions of the screen, in per cent
+    QTest::addColumn<QString>("side");
+
+    QTest::newRow("room on the right") << QRect(0, 0, 15, 30) << u"right"_s;
+    QTest::newRow("at the right edge") << QRect(85, 10, 15, 30) << u"left"_s;
+    QTest::newRow("as wide as the screen") << QRect(0, 0, 100, 20) << u"below"_s;
+    QTest::newRow("wide, at the bottom") << QRect(0, 80, 100, 20) << u"above"_s;
+}
+
+void TestSheetWindow::opensBesideTheCalculator()
+{
+    QFETCH(QRect, calculator);
+    QFETCH(QString, side);
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget other;
+    other.setGeometry(screen.left() + screen.width() * calculator.left() / 100,
+                      screen.top() + screen.height() * calculator.top() / 100,
+                      screen.width() * calculator.width() / 100, screen.height() * calculator.height() / 100);
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    window->hide();
+    window->showBeside(&other);
+    QVERIFY(window->isVisible());
+
+    const QRect sheet = window->frameGeometry();
+    const QRect calc = other.frameGeometry();
+    QVERIFY2(!sheet.intersects(calc),
+             qPrintable(u"%1,%2 %3x%4"_s.arg(sheet.x()).arg(sheet.y()).arg(sheet.width()).arg(sheet.height())));
+    QVERIFY(screen.contains(sheet));
+    const bool onSide = side == u"right"_s ? sheet.left() > calc.right()
+        : side == u"left"_s                ? sheet.right() < calc.left()
+        : side == u"below"_s               ? sheet.top() > calc.bottom()
+                                           : sheet.bottom() < calc.top();
+    QVERIFY2(onSide, qPrintable(side));
+}
+
+QTEST_MAIN(TestSheetWindow)
+#include "tst_sheetwindow.moc"
