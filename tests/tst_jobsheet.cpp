@@ -153,7 +153,8 @@ void TestJobSheet::rates_data()
     row("a sheet rate that does not convert", u"abc"_s, {{}, u"3"_s}, {u"no amount"_s, u"1242,00"_s},
         u"Total amount: 1242,00, incomplete: 1 line has no amount"_s, u"Rate per kg: \"abc\" is not a number."_s);
     row("a point where the locale writes a comma", u"2.5"_s, {{}, {}}, {u"no amount"_s, u"no amount"_s},
-        u"Total amount: 0,00, incomplete: 2 lines have no amount"_s, u"Rate per kg: \"2.5\" is not a number."_s);
+        u"Total amount: 0,00, incomplete: 2 lines have no amount"_s,
+        u"Rate per kg: \"2.5\" is not a number: write decimals as 1,5."_s);
 }
 
 void TestJobSheet::rates()

@@ -41,6 +41,13 @@ QString MoneyText(double amount, QStringView separator)
     return text.replace(QChar(u'.'), separator.toString());
 }
 
+QString RateFailure(const QString &rate, QStringView separator)
+{
+    ConversionFailure failure(rate, separator);
+    failure.box = QStringLiteral("Rate per kg");
+    return failure.Message();
+}
+
 LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator)
 {
     LineResult result;
@@ -62,7 +69,7 @@ LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView 
         return result;
     const std::optional<double> perKg = ParseNumber(rate, separator);
     if (!perKg) {
-        result.rateFailure = ConversionFailure(rate, QStringLiteral("Rate per kg")).Message();
+        result.rateFailure = RateFailure(rate, separator);
     } else if (result.weight) {
         const double amount = *result.weight * *perKg;
         if (std::isfinite(amount))
@@ -364,7 +371,7 @@ QString JobSheet::sheetRateFailure() const
 {
     if (m_sheetRate.isEmpty() || ParseNumber(m_sheetRate, m_separator))
         return {};
-    return ConversionFailure(m_sheetRate, QStringLiteral("Rate per kg")).Message();
+    return RateFailure(m_sheetRate, m_separator);
 }
 
 SheetTotals JobSheet::totals() const
