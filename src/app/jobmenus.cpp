@@ -1,6 +1,8 @@
 #include "app/jobmenus.h"
 
 #include "app/userform1.h"
+#include "numtext/numtext.h"
+#include "sheet/sheetwindow.h"
 #include "ui/builder.h"
 #include "ui/layout.h"
 
@@ -42,12 +44,19 @@ JobMenus::JobMenus(UserForm1 &form)
     // Access keys I, E, J and H: the tabs have P, C, B, A, S, R, F and T, and
     // Alt+0 presses a button.
     QMenu *file = m_menuBar->addMenu(tr("F&ile"));
-    m_openSheet = AddAction(file, tr("&Open sheet…"), QKeySequence::Open);
-    m_saveSheet = AddAction(file, tr("&Save sheet"), QKeySequence::Save);
-    m_saveSheetAs = AddAction(file, tr("Save sheet &as…"), QKeySequence::SaveAs);
+    connect(AddAction(file, tr("&Open sheet…"), QKeySequence::Open), &QAction::triggered, this, [this] {
+        if (sheet().openFile())
+            m_sheet->showBeside(&m_form);
+    });
+    connect(AddAction(file, tr("&Save sheet"), QKeySequence::Save), &QAction::triggered, this,
+            [this] { sheet().save(); });
+    connect(AddAction(file, tr("Save sheet &as…"), QKeySequence::SaveAs), &QAction::triggered, this,
+            [this] { sheet().saveAs(); });
     file->addSeparator();
-    m_printSheet = AddAction(file, tr("&Print sheet…"), QKeySequence::Print);
-    m_exportSheet = AddAction(file, tr("&Export sheet as PDF…"), {});
+    connect(AddAction(file, tr("&Print sheet…"), QKeySequence::Print), &QAction::triggered, this,
+            [this] { sheet().print(); });
+    connect(AddAction(file, tr("&Export sheet as PDF…"), {}), &QAction::triggered, this,
+            [this] { sheet().exportPdf(); });
     file->addSeparator();
     connect(AddAction(file, tr("&Quit"), QKeySequence::Quit), &QAction::triggered, &form, &QWidget::close);
 
@@ -57,7 +66,9 @@ JobMenus::JobMenus(UserForm1 &form)
 
     QMenu *job = m_menuBar->addMenu(tr("&Job"));
     m_addToSheet = AddAction(job, tr("&Add to sheet"), QKeySequence(Qt::CTRL | Qt::Key_Return));
-    m_showSheet = AddAction(job, tr("&Show sheet"), QKeySequence(Qt::CTRL | Qt::Key_J));
+    connect(m_addToSheet, &QAction::triggered, this, &JobMenus::addToSheet);
+    connect(AddAction(job, tr("&Show sheet"), QKeySequence(Qt::CTRL | Qt::Key_J)), &QAction::triggered, this,
+            &JobMenus::showSheet);
 
     QMenu *help = m_menuBar->addMenu(tr("&Help"));
     connect(AddAction(help, tr("&Keyboard shortcuts"), QKeySequence::HelpContents), &QAction::triggered, this,
@@ -71,7 +82,46 @@ JobMenus::~JobMenus() = default;
 
 bool JobMenus::mayClose()
 {
+    if (!m_sheet)
+        return true;
+    if (!m_sheet->mayClose())
+        return false;
+    m_sheet->hide(); // it has asked already
     return true;
+}
+
+SheetWindow &JobMenus::sheet()
+{
+    if (!m_sheet)
+        m_sheet = std::make_unique<SheetWindow>();
+    return *m_sheet;
+}
+
+// The line weighs what the page's button would write, with the same failure
+// when it cannot: the box's message, or the size not chosen.
+void JobMenus::addToSheet()
+{
+    const Calculation *calculation = m_form.FrontCalculation();
+    if (!calculation)
+        return;
+    m_form.Run([&] {
+        const std::vector<QString> texts = m_form.Texts(*calculation);
+        const CatalogueRow *size = m_form.Chosen(*calculation);
+        Evaluate(*calculation, texts, DecimalSeparator(), size);
+        sheet().sheet().addLine(*calculation, size, texts);
+        // Shown beside the calculator, which keeps the focus for the next item.
+        if (!m_sheet->isVisible()) {
+            m_sheet->setAttribute(Qt::WA_ShowWithoutActivating);
+            m_sheet->showBeside(&m_form);
+            m_sheet->setAttribute(Qt::WA_ShowWithoutActivating, false);
+            m_form.activateWindow();
+        }
+    });
+}
+
+void JobMenus::showSheet()
+{
+    sheet().showBeside(&m_form);
 }
 
 void JobMenus::frontPageChanged()

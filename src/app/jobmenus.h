@@ -24,12 +24,15 @@ public:
     ~JobMenus() override;
 
     QMenuBar *menuBar() const { return m_menuBar; }
+    // The sheet's window, or null before the sheet is first used.
+    SheetWindow *sheetWindow() const { return m_sheet.get(); }
 
     // Asks whether to save a sheet with unsaved lines; true when the
     // calculator may close, the sheet's window with it.
     bool mayClose();
 
 private:
+    SheetWindow &sheet();
     void addToSheet();
     void showSheet();
     void copyResult();
@@ -39,14 +42,8 @@ private:
 
     UserForm1 &m_form;
     QMenuBar *m_menuBar;
-    // The sheet's commands, connected as the sheet comes.
-    QAction *m_openSheet;
-    QAction *m_saveSheet;
-    QAction *m_saveSheetAs;
-    QAction *m_printSheet;
-    QAction *m_exportSheet;
     QAction *m_addToSheet;
-    QAction *m_showSheet;
+    std::unique_ptr<SheetWindow> m_sheet;
 };
 
 } // namespace msweight
