@@ -1,14 +1,23 @@
 // The window started as main starts it: on Qt's own event loop, painting
-// without starting threads, and with the frame round its pages exactly as
-// Fusion draws it.
+// without starting threads, with the frame round its pages exactly as Fusion
+// draws it, and looking the same whatever the desktop's style.
+#define QT_STATICPLUGIN // the desktop style below is built into this program
+
 #include "app/userform1.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPainter>
+#include <QProcess>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStylePlugin>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtPlugin>
 #include <QtTest>
 
 namespace {
@@ -18,7 +27,81 @@ int ThreadCount()
     return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
 
+// Every page of the window, one below the other, as the window draws them.
+QImage Pages(QWidget &form)
+{
+    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("MultiPage1"));
+    QImage all(form.width(), form.height() * pages->count(), QImage::Format_ARGB32);
+    all.fill(Qt::transparent);
+    QPainter painter(&all);
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        painter.drawPixmap(0, i * form.height(), form.grab());
+    }
+    return all;
+}
+
+// A new window, shown as main shows it, and its pages.
+QImage ShownPages()
+{
+    msweight::UserForm1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return {};
+    return Pages(form);
+}
+
+// Saves the pages where the environment says (MSWEIGHT_RENDER_TO): this
+// program run once more, under other desktop settings.
+int RenderPagesTo(const QString &path)
+{
+    const QImage pages = ShownPages();
+    return !pages.isNull() && pages.save(path) ? 0 : 1;
+}
+
+// Empty when the two renderings are the same; else where the differing one
+// was saved to look at.
+QString Difference(const QImage &actual, const QImage &expected)
+{
+    if (actual.convertToFormat(QImage::Format_ARGB32) == expected.convertToFormat(QImage::Format_ARGB32))
+        return {};
+    QString name = QString::fromUtf8(QTest::currentDataTag());
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    const QString path = QDir::temp().filePath(QStringLiteral("tst_paint-%1.png").arg(name));
+    actual.save(path);
+    return QStringLiteral("the window looks otherwise than made the default way: %1").arg(path);
+}
+
 } // namespace
+
+// A desktop style that, like a settings tool's, is a proxy of Fusion: the
+// Fusion under it asks it, not a proxy put over it, for metrics. A class of
+// its own, since a proxy given a base of its own class drops it.
+class DesktopProxyStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    DesktopProxyStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
+};
+
+class DesktopProxyStylePlugin : public QStylePlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QStyleFactoryInterface_iid FILE "desktopproxystyle.json")
+
+public:
+    QStyle *create(const QString &key) override
+    {
+        return key.compare(QLatin1String("msweight-desktop-proxy"), Qt::CaseInsensitive) == 0 ? new DesktopProxyStyle
+                                                                                              : nullptr;
+    }
+};
+
+Q_IMPORT_PLUGIN(DesktopProxyStylePlugin)
 
 class TestPaint : public QObject
 {
@@ -30,7 +113,22 @@ private slots:
     void runsOnQtsOwnEventLoop();
     void pageFrameAsFusionDrawsIt_data();
     void pageFrameAsFusionDrawsIt();
+    void sameUnderAnyDesktopStyle_data();
+    void sameUnderAnyDesktopStyle();
+
+private:
+    // The pages of a window made the default way.
+    const QImage &Reference();
+
+    QImage m_reference;
 };
+
+const QImage &TestPaint::Reference()
+{
+    if (m_reference.isNull())
+        m_reference = ShownPages();
+    return m_reference;
+}
 
 void TestPaint::firstPaintStartsNoThreads()
 {
@@ -90,12 +188,58 @@ void TestPaint::pageFrameAsFusionDrawsIt()
     QCOMPARE(ours, render());
 }
 
+// The desktop's style, from the environment or the command line, as the
+// program's own process meets it: rendered there and compared here.
+void TestPaint::sameUnderAnyDesktopStyle_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("QT_STYLE_OVERRIDE=windows") << QStringList{"QT_STYLE_OVERRIDE=windows"} << QStringList{};
+    QTest::newRow("-style windows") << QStringList{} << QStringList{"-style", "windows"};
+    QTest::newRow("a desktop style that is a proxy of Fusion")
+        << QStringList{"QT_STYLE_OVERRIDE=msweight-desktop-proxy"} << QStringList{};
+    QTest::newRow("qt6ct, as it comes") << QStringList{"QT_QPA_PLATFORMTHEME=qt6ct"} << QStringList{};
+}
+
+void TestPaint::sameUnderAnyDesktopStyle()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    if (environment.contains(QLatin1String("QT_QPA_PLATFORMTHEME=qt6ct"))
+        && !QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QLatin1String("/platformthemes/libqt6ct.so")))
+        QSKIP("qt6ct is not installed");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("pages.png"));
+    QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();
+    settings.insert(QStringLiteral("MSWEIGHT_RENDER_TO"), path);
+    settings.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path()); // no user's settings for a settings tool
+    for (const QString &setting : environment)
+        settings.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QProcess process;
+    process.setProcessEnvironment(settings);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QCoreApplication::applicationFilePath(), arguments);
+    QVERIFY(process.waitForFinished(60'000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString difference = Difference(QImage(path), Reference());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
 int main(int argc, char *argv[])
 {
+    const QString renderTo = qEnvironmentVariable("MSWEIGHT_RENDER_TO");
+    if (renderTo.isEmpty()) {
+        // The reference is made the default way, whatever the shell has set.
+        qunsetenv("QT_STYLE_OVERRIDE");
+        qunsetenv("QT_QPA_PLATFORMTHEME");
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     msweight::PrepareEnvironment();
     QApplication app(argc, argv);
     msweight::PrepareApplication();
+    if (!renderTo.isEmpty())
+        return RenderPagesTo(renderTo);
     TestPaint test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -10,6 +10,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -204,10 +205,18 @@ private:
 
 // The tab control's look: tabs with the narrow padding of classic forms, so
 // that all eight fit the window side by side, and the frame round the pages
-// drawn as start-up needs it.
+// drawn as start-up needs it. Built on Fusion itself: without a base a proxy
+// takes the desktop's style, which need not be the application's, and which
+// may be a proxy of its own whose drawing asks it, not this one, for the
+// padding, clipping the captions.
 class MultiPageStyle : public QProxyStyle
 {
 public:
+    explicit MultiPageStyle(QStyle *fusion)
+        : QProxyStyle(fusion)
+    {
+    }
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
@@ -265,7 +274,7 @@ QHash<QString, QWidget *> BuildForm(QWidget *window)
     tabs->setUsesScrollButtons(false);
     tabs->setElideMode(Qt::ElideNone);
     tabs->setExpanding(false);
-    auto *style = new MultiPageStyle;
+    auto *style = new MultiPageStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     style->setParent(multiPage);
     multiPage->setStyle(style);
     tabs->setStyle(style);
