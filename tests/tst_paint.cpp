@@ -1,6 +1,7 @@
 // The window started as main starts it: on Qt's own event loop, painting
 // without starting threads, with the frame round its pages exactly as Fusion
-// draws it, and looking the same whatever the desktop's style.
+// draws it, and looking the same whatever the desktop's style, colours and
+// fonts.
 #define QT_STATICPLUGIN // the desktop style below is built into this program
 
 #include "app/userform1.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QProxyStyle>
@@ -72,6 +74,35 @@ QString Difference(const QImage &actual, const QImage &expected)
     return QStringLiteral("the window looks otherwise than made the default way: %1").arg(path);
 }
 
+// As a dark desktop theme colours the application: light text on dark grey.
+QPalette DarkPalette()
+{
+    const QColor window(0x35, 0x35, 0x35);
+    QPalette dark(Qt::white, window, window.lighter(150), window.darker(150), window.darker(120), Qt::white, Qt::red,
+                  QColor(0x2a, 0x2a, 0x2a), window);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Link, QColor(0x6a, 0xb0, 0xff));
+    dark.setColor(QPalette::LinkVisited, QColor(0xc0, 0x8a, 0xff));
+    return dark;
+}
+
+// A desktop font unlike the window's in every property a theme may set.
+QFont ThemeFont()
+{
+    QFont font(QStringLiteral("DejaVu Serif"), 13);
+    font.setWeight(QFont::DemiBold);
+    font.setItalic(true);
+    font.setUnderline(true);
+    font.setStrikeOut(true);
+    font.setStretch(QFont::Condensed);
+    font.setCapitalization(QFont::SmallCaps);
+    font.setLetterSpacing(QFont::PercentageSpacing, 110);
+    font.setKerning(false);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
 } // namespace
 
 // A desktop style that, like a settings tool's, is a proxy of Fusion: the
@@ -115,6 +146,8 @@ private slots:
     void pageFrameAsFusionDrawsIt();
     void sameUnderAnyDesktopStyle_data();
     void sameUnderAnyDesktopStyle();
+    void sameWhateverTheDesktopsColoursAndFonts_data();
+    void sameWhateverTheDesktopsColoursAndFonts();
 
 private:
     // The pages of a window made the default way.
@@ -224,6 +257,61 @@ void TestPaint::sameUnderAnyDesktopStyle()
     QCOMPARE(process.exitCode(), 0);
     const QString difference = Difference(QImage(path), Reference());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// The desktop's colours and fonts, set before the window is made (as a theme
+// sets them at start) or while it is open (as on switching themes). The
+// window keeps its own; a dialog follows the desktop.
+void TestPaint::sameWhateverTheDesktopsColoursAndFonts_data()
+{
+    QTest::addColumn<bool>("whileOpen");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QStringList>("fontsFor"); // an empty name: the application's font
+    const QStringList kinds
+        = {"QWidget", "QTabWidget", "QTabBar", "QLabel", "QLineEdit", "QRadioButton", "QPushButton"};
+    QTest::newRow("dark colours at start") << false << true << QStringList{};
+    QTest::newRow("dark colours while open") << true << true << QStringList{};
+    QTest::newRow("a font for tab bars at start") << false << false << QStringList{"QTabBar"};
+    QTest::newRow("a font for each kind of control at start") << false << false << kinds;
+    QTest::newRow("a font for each kind of control while open") << true << false << kinds;
+    QTest::newRow("another application font while open") << true << false << QStringList{QString()};
+}
+
+void TestPaint::sameWhateverTheDesktopsColoursAndFonts()
+{
+    QFETCH(bool, whileOpen);
+    QFETCH(bool, dark);
+    QFETCH(QStringList, fontsFor);
+    const QImage &reference = Reference();
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    const auto changeDesktop = [&] {
+        if (dark)
+            QApplication::setPalette(DarkPalette());
+        for (const QString &kind : fontsFor)
+            QApplication::setFont(ThemeFont(), kind.isEmpty() ? nullptr : qPrintable(kind));
+        QCoreApplication::processEvents();
+    };
+    const auto restoreDesktop = qScopeGuard([&] {
+        QApplication::setPalette(palette);
+        QApplication::setFont(font); // also drops the fonts for each kind
+    });
+    if (!whileOpen)
+        changeDesktop();
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    if (whileOpen)
+        changeDesktop();
+    const QString difference = Difference(Pages(form), reference);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    if (dark) {
+        // Every role, those no control draws with yet included.
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QCOMPARE(form.palette(), fusion->standardPalette());
+        QMessageBox dialog(&form);
+        QCOMPARE(dialog.palette().color(QPalette::Window), DarkPalette().color(QPalette::Window));
+    }
 }
 
 int main(int argc, char *argv[])
