@@ -1,7 +1,7 @@
 // The window started as main starts it: on Qt's own event loop, painting
 // without starting threads, with the frame round its pages exactly as Fusion
 // draws it, and looking the same whatever the desktop's style, colours and
-// fonts.
+// fonts; and how it shows itself to the desktop.
 #define QT_STATICPLUGIN // the desktop style below is built into this program
 
 #include "app/userform1.h"
@@ -148,6 +148,10 @@ private slots:
     void sameUnderAnyDesktopStyle();
     void sameWhateverTheDesktopsColoursAndFonts_data();
     void sameWhateverTheDesktopsColoursAndFonts();
+    void noMaximiseButton();
+    void programIcon_data();
+    void programIcon();
+    void namesItsDesktopEntry();
 
 private:
     // The pages of a window made the default way.
@@ -312,6 +316,57 @@ void TestPaint::sameWhateverTheDesktopsColoursAndFonts()
         QMessageBox dialog(&form);
         QCOMPARE(dialog.palette().color(QPalette::Window), DarkPalette().color(QPalette::Window));
     }
+}
+
+// Its size is fixed, so a maximise button would do nothing.
+void TestPaint::noMaximiseButton()
+{
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(form.isWindow());
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    const Qt::WindowFlags flags = form.windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    for (const Qt::WindowType flag :
+         {Qt::WindowTitleHint, Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint, Qt::WindowCloseButtonHint})
+        QVERIFY(flags.testFlag(flag));
+}
+
+// Once the window has painted, its icon at each size is the rendering of
+// ours that the package installs at that size.
+void TestPaint::programIcon_data()
+{
+    QTest::addColumn<int>("side");
+    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%dx%d", side, side) << side;
+}
+
+void TestPaint::programIcon()
+{
+    QFETCH(int, side);
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(!form.windowIcon().isNull());
+    const QIcon icon = form.windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(side, side)));
+    const QImage ours(QFINDTESTDATA(QStringLiteral("../dist/icons/%1x%1/org.msweight.msweight.png").arg(side)));
+    QVERIFY(!ours.isNull());
+    // Premultiplied, as a pixmap holds it.
+    QCOMPARE(icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             ours.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// Desktops find the desktop entry by the name the program gives, and under
+// X11 by the window's class, which is the application's name.
+void TestPaint::namesItsDesktopEntry()
+{
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.msweight.msweight"));
+    QFile entry(QFINDTESTDATA("../dist/org.msweight.msweight.desktop"));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
+    QVERIFY(lines.contains(QLatin1String("StartupWMClass=") + QCoreApplication::applicationName()));
 }
 
 int main(int argc, char *argv[])

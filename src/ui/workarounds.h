@@ -3,7 +3,10 @@
 // longer needed; take it out then.
 #pragma once
 
+#include <QIcon>
 #include <QStyle>
+
+#include <span>
 
 namespace msweight {
 
@@ -15,5 +18,9 @@ void ChooseEventLoop();
 // that each stay below the raster engine's threshold for threaded blending;
 // the pixels are those of one drawing.
 void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
+
+// An icon of square PNG renderings, one for each of `sides` (ascending) at
+// `path` with %1 for the side, each read only when a size is asked for.
+QIcon IconReadOnDemand(const QString &path, std::span<const int> sides);
 
 } // namespace msweight
