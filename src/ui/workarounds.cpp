@@ -119,10 +119,12 @@ private:
 
 // Measured on Qt 6.4.2: QIcon::addFile reads and decodes the image as it is
 // added, even with its size given: 1 ms for eight renderings from 16 to 256
-// pixels, 5 to 10 ms in a process that had decoded no PNG yet. A window icon
-// is only read where the platform shows one, and then as the window is made.
-// It can go when a QIcon made with addFile(file, size) for each rendering
-// opens none of the files before a pixmap is asked for (strace -e openat).
+// pixels, 5 to 10 ms in a process that had decoded no PNG yet, and so also
+// where the platform shows no window icon (Wayland, offscreen). Read on
+// demand, the renderings are only read where it does (X11), as the platform
+// hands them to the server. It can go when a QIcon made with addFile(file,
+// size) for each rendering opens none of the files before a pixmap is asked
+// for (strace -e openat).
 QIcon IconReadOnDemand(const QString &path, std::span<const int> sides)
 {
     return QIcon(new OnDemandIconEngine(path, sides));
