@@ -10,12 +10,14 @@ FUZZ_SECONDS ?= 60
 # Warnings are errors in CI.
 WERROR ?= $(if $(CI),ON,OFF)
 # What a fresh Debian machine needs: the toolchain, Qt 6 Widgets and Test,
-# Wine's metric-compatible Tahoma, the tools the package checks use, and
-# pdftotext, with which the job sheet's test reads its PDF back.
-DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream poppler-utils
-# The suite also runs under a comma locale (tests/CMakeLists.txt), which the C
-# library has only once it is generated from the locales package's sources.
-TEST_DEBS := locales
+# Wine's metric-compatible Tahoma, and the tools the package checks use.
+DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream
+# What the suite needs besides: pdftotext reads the job sheet's PDF back; the
+# window is drawn under qt6ct's platform theme and checked in a real X server
+# (Xvfb, xprop); and it runs under a comma locale (tests/CMakeLists.txt),
+# which the C library has only once it is generated from the locales
+# package's sources.
+TEST_DEBS := locales poppler-utils qt6ct xvfb x11-utils
 TEST_LOCALES := de_DE.UTF-8
 FORMAT_DEBS := clang-format
 FUZZ_DEBS := clang libclang-rt-14-dev

@@ -1,5 +1,6 @@
 #include "app/userform1.h"
 
+#include "app/desktop.h"
 #include "app/failure.h"
 #include "app/jobmenus.h"
 #include "numtext/numtext.h"
@@ -33,6 +34,7 @@ void PrepareApplication()
     // application's font before it takes its own, and with any other font
     // that would load a face the window never shows.
     QApplication::setFont(FormFont());
+    PrepareDesktop();
 }
 
 UserForm1::UserForm1(QWidget *parent)
@@ -41,6 +43,7 @@ UserForm1::UserForm1(QWidget *parent)
 {
     setObjectName(QStringLiteral("UserForm1"));
     setWindowTitle(ToQString(WindowCaption));
+    PrepareWindow(this);
     EnsureTahoma(); // before the first font is matched, or the fallback sticks
     setFont(FormFont());
 

@@ -14,6 +14,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QValidator>
@@ -29,13 +30,11 @@ namespace msweight {
 
 namespace {
 
-QColor ToQColor(const Colour &colour)
+// The classic system colours by the window's palette role nearest in meaning.
+QColor ToQColor(const Colour &colour, const QPalette &palette)
 {
     if (colour.system < 0)
         return QColor(colour.red, colour.green, colour.blue);
-    // The classic system colours, by the application palette's role nearest
-    // in meaning.
-    const QPalette palette = QApplication::palette();
     switch (colour.system) {
     case MenuBackground:
         return palette.color(QPalette::Window);
@@ -117,7 +116,7 @@ struct Look
     std::optional<QPalette> palette;
 };
 
-Look LookOn(const QWidget &widget, const ControlSpec &spec)
+Look LookOn(const QWidget &widget, const ControlSpec &spec, const QPalette &colours)
 {
     const StyleSpec &style = StyleOf(spec.style);
     Look look;
@@ -125,8 +124,8 @@ Look LookOn(const QWidget &widget, const ControlSpec &spec)
         look.font = font;
     QPalette palette = widget.palette();
     const Roles roles = RolesOf(spec.kind);
-    palette.setColor(roles.text, ToQColor(style.text));
-    palette.setColor(roles.background, ToQColor(style.background));
+    palette.setColor(roles.text, ToQColor(style.text, colours));
+    palette.setColor(roles.background, ToQColor(style.background, colours));
     if (!(palette == widget.palette()))
         look.palette = palette;
     return look;
@@ -321,10 +320,18 @@ protected:
 
 // The tab control's look: tabs with the narrow padding of classic forms, so
 // that all eight fit the window side by side, and the frame round the pages
-// drawn as start-up needs it.
+// drawn as start-up needs it. Built on Fusion itself: without a base a proxy
+// takes the desktop's style, which need not be the application's, and which
+// may be a proxy of its own whose drawing asks it, not this one, for the
+// padding, clipping the captions.
 class MultiPageStyle : public QProxyStyle
 {
 public:
+    explicit MultiPageStyle(QStyle *fusion)
+        : QProxyStyle(fusion)
+    {
+    }
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
@@ -370,11 +377,23 @@ QFont FormFont()
 {
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(FontSize);
+    // Every property counts as set, so that nothing of a font the desktop
+    // gives the application or a kind of control (bold, italic, spacing...)
+    // shows through.
+    font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
 }
 
 QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec> table)
 {
+    // The colours the layout's fixed ones are made for: Fusion's light ones,
+    // every role set, so that none of the desktop's reach the window. Set
+    // before there are controls to hand them to.
+    QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    QPalette colours = fusion->standardPalette();
+    colours.setResolveMask(~QPalette::ResolveMask(0));
+    window->setPalette(colours);
+
     auto *multiPage = new MultiPage(window);
     multiPage->setObjectName(QStringLiteral("MultiPage1"));
     multiPage->setFont(FormFont());
@@ -382,7 +401,7 @@ QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec
     tabs->setUsesScrollButtons(false);
     tabs->setElideMode(Qt::ElideNone);
     tabs->setExpanding(false);
-    auto *style = new MultiPageStyle;
+    auto *style = new MultiPageStyle(fusion);
     style->setParent(multiPage);
     multiPage->setStyle(style);
     tabs->setStyle(style);
@@ -393,9 +412,9 @@ QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec
         auto *page = new OrderedPage(spec.tabCycles);
         page->setObjectName(QStringLiteral("Page%1").arg(int(spec.page)));
         page->setAutoFillBackground(true);
-        QPalette palette = page->palette();
-        palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-        palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText)); // the size lists' text
+        QPalette palette = colours;
+        palette.setColor(QPalette::Window, colours.color(QPalette::Button));
+        palette.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText)); // the size lists' text
         page->setPalette(palette);
         multiPage->addTab(page, ToQString(spec.caption));
         pages[std::size_t(spec.page)] = page;
@@ -409,7 +428,7 @@ QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec
         QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)], lengthLimit);
         auto [at, added] = looks.try_emplace({spec.kind, spec.style});
         if (added)
-            at->second = LookOn(*widget, spec);
+            at->second = LookOn(*widget, spec, colours);
         if (at->second.font)
             widget->setFont(*at->second.font);
         if (at->second.palette)

@@ -24,8 +24,9 @@ QString ToQString(std::string_view text);
 
 // Builds MultiPage1 with its eight pages and the controls of `table` inside
 // `window`, sized to the fixed client area, with the "ISMB" page in front and
-// the focus in its first box. Returns the controls by object name. A name the
-// tables use but do not define stops the program, naming it.
+// the focus in its first box, and gives `window` the light colours the layout
+// is drawn for, whatever the desktop's. Returns the controls by object name.
+// A name the tables use but do not define stops the program, naming it.
 QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec> table = Controls());
 
 QWidget *ResolveControl(const QHash<QString, QWidget *> &controls, std::string_view name, const char *kind,
@@ -45,8 +46,8 @@ Control *Resolve(const QHash<QString, QWidget *> &controls, std::string_view nam
 // that Debian's fonts-wine ships. Call before any font is used.
 void EnsureTahoma();
 
-// Tahoma at the form's 8.25 points: the window's, the tabs' and the
-// application's font.
+// Tahoma at the form's 8.25 points, with every property set: the window's,
+// the tabs' and the application's font.
 QFont FormFont();
 
 } // namespace msweight

@@ -3,7 +3,10 @@
 // longer needed; take it out then.
 #pragma once
 
+#include <QIcon>
 #include <QStyle>
+
+#include <span>
 
 namespace msweight {
 
@@ -20,5 +23,9 @@ void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *pa
 // menus that do not fit loaded when first drawn rather than when the menu bar
 // is made.
 QStyle *ApplicationStyle();
+
+// An icon of square PNG renderings, one for each of `sides` (ascending) at
+// `path` with %1 for the side, each read only when a size is asked for.
+QIcon IconReadOnDemand(const QString &path, std::span<const int> sides);
 
 } // namespace msweight
