@@ -69,8 +69,7 @@ void BenchClicks::commandButton()
 
     if (!option.isEmpty())
         f->click(option);
-    for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
-        f->type(inputs[i], Localized(inputs[i + 1]));
+    f->typeNumbers(inputs);
     const QString name = QString::fromLatin1(QTest::currentDataTag());
     f->showPageOf(name);
     auto *button = f->control<QAbstractButton>(name);

@@ -95,6 +95,14 @@ public:
         QTest::keyClicks(box, text);
     }
 
+    // Types each number of `inputs` (box, number, box, number ...) into its
+    // box as the user's locale writes it.
+    void typeNumbers(const QStringList &inputs) const
+    {
+        for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
+            type(inputs[i], Localized(inputs[i + 1]));
+    }
+
     QString text(const QString &name) const
     {
         if (auto *box = form->findChild<QLineEdit *>(name))

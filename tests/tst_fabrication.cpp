@@ -37,13 +37,6 @@ private slots:
     void emptyHeightChangesNoRow();
 
 private:
-    // Types each box's text with the user's separator for its '.'.
-    void typeAll(const QStringList &inputs)
-    {
-        for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
-            f->type(inputs[i], Localized(inputs[i + 1]));
-    }
-
     std::unique_ptr<FormFixture> f;
 };
 
@@ -167,7 +160,7 @@ void TestFabrication::calculate()
 
     for (const QString &option : choose)
         f->click(option);
-    typeAll(inputs);
+    f->typeNumbers(inputs);
     f->click(button);
 
     for (qsizetype i = 0; i + 1 < expect.size(); i += 2)
@@ -207,10 +200,10 @@ void TestFabrication::failureKeepsPreviousResult()
     QFETCH(QStringList, breaking);
 
     f->click(QStringLiteral("OptionButton26")); // 5 mm, for the plate
-    typeAll(inputs);
+    f->typeNumbers(inputs);
     f->click(button);
     QCOMPARE(f->text(result), Localized(first));
-    typeAll(breaking);
+    f->typeNumbers(breaking);
     f->click(button);
     QCOMPARE(f->text(result), Localized(first));
     QCOMPARE(f->failures.size(), 1);
@@ -219,7 +212,7 @@ void TestFabrication::failureKeepsPreviousResult()
 // Each button of "FL.&TP" reads and writes only its own half.
 void TestFabrication::halvesOfTheFlangePageApart()
 {
-    typeAll({"TextBox17", "0.5", "TextBox18", "0.3", "TextBox19", "20", "TextBox28", "4"});
+    f->typeNumbers({"TextBox17", "0.5", "TextBox18", "0.3", "TextBox19", "20", "TextBox28", "4"});
     f->click(QStringLiteral("CommandButton7")); // the lower half is empty
     QCOMPARE(f->failures, QStringList{NotANumber("TRANSITION PIECE: LENGTH (in M)", "")});
     QCOMPARE(f->text(QStringLiteral("TextBox20")), QString());
@@ -229,9 +222,9 @@ void TestFabrication::halvesOfTheFlangePageApart()
     for (const QString &box : PieceBoxes)
         QCOMPARE(f->text(box), QString());
 
-    typeAll(
+    f->typeNumbers(
         {"TextBox21", "1", "TextBox22", "1", "TextBox23", "1", "TextBox24", "1", "TextBox25", "1", "TextBox26", "1"});
-    typeAll({"TextBox17", "bad"});
+    f->typeNumbers({"TextBox17", "bad"});
     f->click(QStringLiteral("CommandButton7"));
     QCOMPARE(f->text(QStringLiteral("TextBox27")), Localized(QStringLiteral("28.03078")));
     QCOMPARE(f->text(QStringLiteral("TextBox20")), Localized(QStringLiteral("78.8768")));
@@ -240,7 +233,7 @@ void TestFabrication::halvesOfTheFlangePageApart()
     // Choices on the size pages change nothing here.
     f->click(QStringLiteral("OptionButton153"));
     f->click(QStringLiteral("OptionButton25"));
-    typeAll({"TextBox17", "0.6", "TextBox18", "0.4", "TextBox19", "10", "TextBox28", "1"});
+    f->typeNumbers({"TextBox17", "0.6", "TextBox18", "0.4", "TextBox19", "10", "TextBox28", "1"});
     f->click(QStringLiteral("CommandButton6"));
     f->click(QStringLiteral("CommandButton7"));
     QCOMPARE(f->text(QStringLiteral("TextBox20")), Localized(QStringLiteral("12.3245")));

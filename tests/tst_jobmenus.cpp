@@ -132,8 +132,7 @@ void TestJobMenus::sheetWeighsAsThePage()
 
     if (!option.isEmpty())
         f->click(option);
-    for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
-        f->type(inputs[i], Localized(inputs[i + 1]));
+    f->typeNumbers(inputs);
     f->click(button);
     const QString written = f->text(result);
     QVERIFY(!written.isEmpty());

@@ -559,8 +559,7 @@ void TestUserForm1::enterPressesThePagesButton()
 
     if (!option.isEmpty())
         f->click(option);
-    for (qsizetype i = 0; i + 1 < inputs.size(); i += 2)
-        f->type(inputs[i], Localized(inputs[i + 1]));
+    f->typeNumbers(inputs);
     QWidget *box = f->control(inputs[inputs.size() - 2]);
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(f->text(result), Localized(expected));
