@@ -158,7 +158,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     // The application's font is the calculator's Tahoma; the sheet is a
     // window of the desktop.
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    resize(1000, 480);
+    resize(1180, 480);
 
     auto *layout = new QVBoxLayout(this);
     buildMenus();
@@ -181,7 +181,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     top->addWidget(m_rate);
     layout->addLayout(top);
 
-    m_view = new QTableView;
+    m_view = new QTableView(this); // in the window's font before the headings are measured
     m_view->setObjectName(QStringLiteral("Lines"));
     m_view->setAccessibleName(QStringLiteral("Lines"));
     m_view->setVerticalHeader(new LineNumbers);
@@ -197,9 +197,9 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_view->horizontalHeader()->setStretchLastSection(true);
     // As wide as their headings, the inputs wider: no line is measured.
     m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
-    m_view->setColumnWidth(JobSheet::ItemColumn, fontMetrics().averageCharWidth() * 16);
+    m_view->setColumnWidth(JobSheet::ItemColumn, fontMetrics().averageCharWidth() * 14);
     m_view->setColumnWidth(JobSheet::SizeColumn, fontMetrics().averageCharWidth() * 14);
-    m_view->setColumnWidth(JobSheet::InputsColumn, fontMetrics().averageCharWidth() * 30);
+    m_view->setColumnWidth(JobSheet::InputsColumn, fontMetrics().averageCharWidth() * 24);
     m_view->setColumnWidth(JobSheet::WeightColumn, fontMetrics().averageCharWidth() * 14);
     auto *linesLabel = new QLabel(QStringLiteral("&Lines:"));
     linesLabel->setBuddy(m_view);
@@ -211,7 +211,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     // The current line's inputs beside the table, each box named by its label.
     m_line = new QGroupBox;
     m_line->setObjectName(QStringLiteral("Line"));
-    m_line->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    m_line->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     auto *form = new QFormLayout(m_line);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
@@ -275,7 +275,9 @@ SheetWindow::SheetWindow(QWidget *parent)
     connect(&m_sheet, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int, int last) {
         const QModelIndex at = m_sheet.index(last, JobSheet::QuantityColumn);
         m_view->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        m_view->scrollTo(at);
+        // Its start in sight: the view may not be laid out yet, and any other
+        // column would scroll it sideways.
+        m_view->scrollTo(m_sheet.index(last, JobSheet::ItemColumn));
     });
     connect(&m_sheet, &QAbstractItemModel::rowsRemoved, this, [this] { showLine(currentRow()); });
     connect(&m_sheet, &QAbstractItemModel::rowsMoved, this, [this] { showLine(currentRow()); });
