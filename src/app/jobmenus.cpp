@@ -23,6 +23,14 @@ QAction *AddAction(QMenu *menu, const QString &text, const QKeySequence &shortcu
     return action;
 }
 
+// The desktop's keys for a standard command, or `common` where it binds none
+// (Save As has none outside KDE and GNOME).
+QKeySequence StandardOr(QKeySequence::StandardKey key, QKeyCombination common)
+{
+    const QList<QKeySequence> bound = QKeySequence::keyBindings(key);
+    return bound.isEmpty() ? QKeySequence(common) : bound.first();
+}
+
 // The window's own keys, beside those of the menus.
 constexpr std::pair<const char *, const char *> WindowKeys[] = {
     {"Alt+P, C, B, A, S, R, F, T",
@@ -50,8 +58,8 @@ JobMenus::JobMenus(UserForm1 &form)
     });
     connect(AddAction(file, tr("&Save sheet"), QKeySequence::Save), &QAction::triggered, this,
             [this] { sheet().save(); });
-    connect(AddAction(file, tr("Save sheet &as…"), QKeySequence::SaveAs), &QAction::triggered, this,
-            [this] { sheet().saveAs(); });
+    connect(AddAction(file, tr("Save sheet &as…"), StandardOr(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, [this] { sheet().saveAs(); });
     file->addSeparator();
     connect(AddAction(file, tr("&Print sheet…"), QKeySequence::Print), &QAction::triggered, this,
             [this] { sheet().print(); });
