@@ -132,9 +132,11 @@ void UserForm1::Run(const Handler &handler)
 // so that the user can put it right at once.
 void UserForm1::FocusOn(const QString &name)
 {
-    QWidget *control = m_controls.value(name);
-    if (!control)
+    const QByteArray latin1 = name.toLatin1();
+    const auto at = m_controls.find(std::string_view(latin1.data(), std::size_t(latin1.size())));
+    if (at == m_controls.end())
         return;
+    QWidget *control = at->second;
     control->setFocus(Qt::OtherFocusReason);
     if (auto *box = qobject_cast<QLineEdit *>(control))
         box->selectAll();

@@ -4,8 +4,8 @@
 
 #include "app/calculations.h"
 #include "catalogue/catalogue.h"
+#include "ui/builder.h"
 
-#include <QHash>
 #include <QWidget>
 
 #include <array>
@@ -89,7 +89,7 @@ private:
     void StoreRow(const RowRef &ref) override;
     void SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text) override;
 
-    QHash<QString, QWidget *> m_controls;
+    ControlMap m_controls;
     std::unordered_map<std::string_view, Handler> m_handlers;
     std::vector<BoundCalculation> m_calculations;
     // The row chosen last on each page, by page number.

@@ -384,7 +384,7 @@ QFont FormFont()
     return font;
 }
 
-QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec> table)
+ControlMap BuildForm(QWidget *window, std::span<const ControlSpec> table)
 {
     // The colours the layout's fixed ones are made for: Fusion's light ones,
     // every role set, so that none of the desktop's reach the window. Set
@@ -412,7 +412,9 @@ QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec
         auto *page = new OrderedPage(spec.tabCycles);
         page->setObjectName(QStringLiteral("Page%1").arg(int(spec.page)));
         page->setAutoFillBackground(true);
-        QPalette palette = colours;
+        // Only the roles a page changes: the rest it takes from the window,
+        // and each control made on it resolves against two roles, not all.
+        QPalette palette;
         palette.setColor(QPalette::Window, colours.color(QPalette::Button));
         palette.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText)); // the size lists' text
         page->setPalette(palette);
@@ -421,8 +423,8 @@ QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec
     }
 
     const auto *lengthLimit = new LengthLimit(multiPage);
-    QHash<QString, QWidget *> controls;
-    controls.reserve(qsizetype(table.size()));
+    ControlMap controls;
+    controls.reserve(table.size());
     std::map<std::pair<Kind, Style>, Look> looks;
     for (const ControlSpec &spec : table) {
         QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)], lengthLimit);
@@ -433,7 +435,7 @@ QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec
             widget->setFont(*at->second.font);
         if (at->second.palette)
             widget->setPalette(*at->second.palette);
-        controls.insert(widget->objectName(), widget);
+        controls.emplace(spec.name, widget);
     }
     for (const ControlSpec &spec : table) {
         if (!spec.names.empty())
@@ -456,10 +458,10 @@ QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec
     return controls;
 }
 
-QWidget *ResolveControl(const QHash<QString, QWidget *> &controls, std::string_view name, const char *kind,
-                        bool (*isKind)(QWidget *))
+QWidget *ResolveControl(const ControlMap &controls, std::string_view name, const char *kind, bool (*isKind)(QWidget *))
 {
-    QWidget *widget = controls.value(ToQString(name));
+    const auto at = controls.find(name);
+    QWidget *widget = at == controls.end() ? nullptr : at->second;
     if (!widget || !isKind(widget))
         qFatal("msweight: the window has no %s named %.*s", kind, int(name.size()), name.data());
     return widget;

@@ -4,12 +4,12 @@
 #include "ui/layout.h"
 
 #include <QFont>
-#include <QHash>
 #include <QString>
 #include <QWidget>
 
 #include <span>
 #include <string_view>
+#include <unordered_map>
 
 namespace msweight {
 
@@ -27,15 +27,17 @@ QString ToQString(std::string_view text);
 // the focus in its first box, and gives `window` the light colours the layout
 // is drawn for, whatever the desktop's. Returns the controls by object name.
 // A name the tables use but do not define stops the program, naming it.
-QHash<QString, QWidget *> BuildForm(QWidget *window, std::span<const ControlSpec> table = Controls());
+// The window's controls by name; the names are the layout table's own.
+using ControlMap = std::unordered_map<std::string_view, QWidget *>;
 
-QWidget *ResolveControl(const QHash<QString, QWidget *> &controls, std::string_view name, const char *kind,
-                        bool (*isKind)(QWidget *));
+ControlMap BuildForm(QWidget *window, std::span<const ControlSpec> table = Controls());
+
+QWidget *ResolveControl(const ControlMap &controls, std::string_view name, const char *kind, bool (*isKind)(QWidget *));
 
 // The control named `name`, of the kind `Control`; a control missing from
 // the window is a programming error, and stops the program naming it.
 template<typename Control>
-Control *Resolve(const QHash<QString, QWidget *> &controls, std::string_view name)
+Control *Resolve(const ControlMap &controls, std::string_view name)
 {
     return static_cast<Control *>(
         ResolveControl(controls, name, Control::staticMetaObject.className(),
