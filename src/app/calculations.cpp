@@ -83,13 +83,6 @@ std::span<const Calculation> Calculations()
     return Table;
 }
 
-const Calculation *CalculationOf(std::string_view button)
-{
-    const auto at = std::find_if(std::begin(Table), std::end(Table),
-                                 [button](const Calculation &c) { return c.button == button; });
-    return at == std::end(Table) ? nullptr : at;
-}
-
 const Calculation *CalculationNamed(QStringView item)
 {
     const auto at = std::find_if(std::begin(Table), std::end(Table),

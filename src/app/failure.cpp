@@ -7,21 +7,10 @@
 
 namespace msweight {
 
-ControlFailure::ControlFailure(QString control, QString operation)
-    : control(std::move(control))
-    , operation(std::move(operation))
-{
-}
-
-QString ControlFailure::Message() const
-{
-    return QStringLiteral("%1: the control \"%2\" cannot be reached.").arg(operation, control);
-}
-
-NoSelectionFailure::NoSelectionFailure(QString page, QString control)
+NoSelectionFailure::NoSelectionFailure(QString page, QString firstSize)
     : page(std::move(page))
-    , control(std::move(control))
 {
+    control = std::move(firstSize);
 }
 
 QString NoSelectionFailure::Message() const

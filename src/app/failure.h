@@ -7,26 +7,15 @@ class QWidget;
 
 namespace msweight {
 
-// A control could not be reached by its name.
-class ControlFailure : public Failure
-{
-public:
-    ControlFailure(QString control, QString operation);
-    QString Message() const override;
-
-    QString control;
-    QString operation;
-};
-
 // A page's button was pressed before a size was chosen on that page.
 class NoSelectionFailure : public Failure
 {
 public:
-    explicit NoSelectionFailure(QString page, QString control = {});
+    // `firstSize`: the page's first option button, where the focus goes.
+    NoSelectionFailure(QString page, QString firstSize);
     QString Message() const override;
 
     QString page;
-    QString control; // the page's first size, where the window puts the focus
 };
 
 // A modal critical message box titled with the window's caption.

@@ -115,14 +115,9 @@ void UserForm1::Run(const Handler &handler)
 {
     try {
         handler();
-    } catch (const ConversionFailure &failure) {
-        m_report(failure.Message());
-        FocusOn(failure.control);
-    } catch (const NoSelectionFailure &failure) {
-        m_report(failure.Message());
-        FocusOn(failure.control);
     } catch (const Failure &failure) {
         m_report(failure.Message());
+        FocusOn(failure.control);
     } catch (const std::bad_alloc &) {
         m_report(QStringLiteral("There is not enough memory to finish."));
     }
@@ -135,7 +130,7 @@ void UserForm1::FocusOn(const QString &name)
     const QByteArray latin1 = name.toLatin1();
     const auto at = m_controls.find(std::string_view(latin1.data(), std::size_t(latin1.size())));
     if (at == m_controls.end())
-        return;
+        return; // none named
     QWidget *control = at->second;
     control->setFocus(Qt::OtherFocusReason);
     if (auto *box = qobject_cast<QLineEdit *>(control))
@@ -147,10 +142,7 @@ void UserForm1::FocusOn(const QString &name)
 void UserForm1::Calculate(const BoundCalculation &bound)
 {
     const Calculation &calculation = *bound.calculation;
-    std::vector<QString> texts;
-    texts.reserve(bound.inputs.size());
-    for (QLineEdit *box : bound.inputs)
-        texts.push_back(box->text());
+    const std::vector<QString> texts = Texts(calculation);
     const QString separator = DecimalSeparator();
     const CatalogueRow *size = Chosen(calculation);
     for (std::size_t row = 0; row < bound.results.size(); ++row)
@@ -184,8 +176,10 @@ const Calculation *UserForm1::FrontCalculation() const
 
 std::vector<QString> UserForm1::Texts(const Calculation &calculation) const
 {
+    const BoundCalculation &bound = Bound(calculation);
     std::vector<QString> texts;
-    for (const QLineEdit *box : Bound(calculation).inputs)
+    texts.reserve(bound.inputs.size());
+    for (const QLineEdit *box : bound.inputs)
         texts.push_back(box->text());
     return texts;
 }

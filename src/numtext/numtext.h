@@ -11,12 +11,15 @@
 
 namespace msweight {
 
-// A failure ends the running click handler; the window reports its message.
+// A failure ends the running click handler; the window reports its message
+// and puts the focus on the control the failure names, if any.
 class Failure
 {
 public:
     virtual ~Failure() = default;
     virtual QString Message() const = 0;
+
+    QString control; // an object name, set by whoever knows the control
 };
 
 // Why ParseNumber refused a text.
@@ -47,8 +50,7 @@ public:
     QString text;
     QString separator;
     NumberFault fault;
-    QString box;     // what the user calls the box ("QTY.", "FLANGE: QTY."), empty if none; set by the caller
-    QString control; // the box's object name, so the window can put the focus back there; set by the caller
+    QString box; // what the user calls the box ("QTY.", "FLANGE: QTY."), empty if none; set by the caller
 };
 
 // An arithmetic step overflowed or was invalid.
