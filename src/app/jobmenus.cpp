@@ -16,19 +16,11 @@ namespace msweight {
 
 namespace {
 
-QAction *AddAction(QMenu *menu, const QString &text, const QKeySequence &shortcut)
+QAction *AddAction(QMenu *menu, const QString &text, const QList<QKeySequence> &shortcuts)
 {
     QAction *action = menu->addAction(text);
-    action->setShortcut(shortcut);
+    action->setShortcuts(shortcuts);
     return action;
-}
-
-// The desktop's keys for a standard command, or `common` where it binds none
-// (Save As has none outside KDE and GNOME).
-QKeySequence StandardOr(QKeySequence::StandardKey key, QKeyCombination common)
-{
-    const QList<QKeySequence> bound = QKeySequence::keyBindings(key);
-    return bound.isEmpty() ? QKeySequence(common) : bound.first();
 }
 
 // The window's own keys, beside those of the menus.
@@ -52,34 +44,35 @@ JobMenus::JobMenus(UserForm1 &form)
     // Access keys I, E, J and H: the tabs have P, C, B, A, S, R, F and T, and
     // Alt+0 presses a button.
     QMenu *file = m_menuBar->addMenu(tr("F&ile"));
-    connect(AddAction(file, tr("&Open sheet…"), QKeySequence::Open), &QAction::triggered, this, [this] {
+    connect(AddAction(file, tr("&Open sheet…"), {QKeySequence::Open}), &QAction::triggered, this, [this] {
         if (sheet().openFile())
             m_sheet->showBeside(&m_form);
     });
-    connect(AddAction(file, tr("&Save sheet"), QKeySequence::Save), &QAction::triggered, this,
+    connect(AddAction(file, tr("&Save sheet"), {QKeySequence::Save}), &QAction::triggered, this,
             [this] { sheet().save(); });
-    connect(AddAction(file, tr("Save sheet &as…"), StandardOr(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
-            &QAction::triggered, this, [this] { sheet().saveAs(); });
+    connect(
+        AddAction(file, tr("Save sheet &as…"), StandardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+        &QAction::triggered, this, [this] { sheet().saveAs(); });
     file->addSeparator();
-    connect(AddAction(file, tr("&Print sheet…"), QKeySequence::Print), &QAction::triggered, this,
+    connect(AddAction(file, tr("&Print sheet…"), {QKeySequence::Print}), &QAction::triggered, this,
             [this] { sheet().print(); });
     connect(AddAction(file, tr("&Export sheet as PDF…"), {}), &QAction::triggered, this,
             [this] { sheet().exportPdf(); });
     file->addSeparator();
-    connect(AddAction(file, tr("&Quit"), QKeySequence::Quit), &QAction::triggered, &form, &QWidget::close);
+    connect(AddAction(file, tr("&Quit"), {QKeySequence::Quit}), &QAction::triggered, &form, &QWidget::close);
 
     QMenu *edit = m_menuBar->addMenu(tr("&Edit"));
-    connect(AddAction(edit, tr("&Copy result"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)), &QAction::triggered,
+    connect(AddAction(edit, tr("&Copy result"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}), &QAction::triggered,
             this, &JobMenus::copyResult);
 
     QMenu *job = m_menuBar->addMenu(tr("&Job"));
-    m_addToSheet = AddAction(job, tr("&Add to sheet"), QKeySequence(Qt::CTRL | Qt::Key_Return));
+    m_addToSheet = AddAction(job, tr("&Add to sheet"), {QKeySequence(Qt::CTRL | Qt::Key_Return)});
     connect(m_addToSheet, &QAction::triggered, this, &JobMenus::addToSheet);
-    connect(AddAction(job, tr("&Show sheet"), QKeySequence(Qt::CTRL | Qt::Key_J)), &QAction::triggered, this,
+    connect(AddAction(job, tr("&Show sheet"), {QKeySequence(Qt::CTRL | Qt::Key_J)}), &QAction::triggered, this,
             &JobMenus::showSheet);
 
     QMenu *help = m_menuBar->addMenu(tr("&Help"));
-    connect(AddAction(help, tr("&Keyboard shortcuts"), QKeySequence::HelpContents), &QAction::triggered, this,
+    connect(AddAction(help, tr("&Keyboard shortcuts"), {QKeySequence::HelpContents}), &QAction::triggered, this,
             &JobMenus::showShortcuts);
     connect(AddAction(help, tr("&About"), {}), &QAction::triggered, this, &JobMenus::showAbout);
 

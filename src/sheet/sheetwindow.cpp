@@ -314,11 +314,7 @@ void SheetWindow::buildMenus()
         return action;
     };
     using Keys = QList<QKeySequence>;
-    // The desktop's keys for a command, or the common ones where it has none.
-    const auto keys = [](QKeySequence::StandardKey key, QKeyCombination common) {
-        const Keys bound = QKeySequence::keyBindings(key);
-        return bound.isEmpty() ? Keys{QKeySequence(common)} : bound;
-    };
+    const auto keys = StandardKeys;
 
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     add(file, QStringLiteral("&Open…"), keys(QKeySequence::Open, Qt::CTRL | Qt::Key_O), "Open", [this] { openFile(); });

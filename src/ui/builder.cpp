@@ -373,6 +373,14 @@ void EnsureTahoma()
     Q_UNUSED(once);
 }
 
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey key, QKeyCombination common)
+{
+    QList<QKeySequence> bound = QKeySequence::keyBindings(key);
+    if (bound.isEmpty())
+        bound.append(QKeySequence(common));
+    return bound;
+}
+
 QFont FormFont()
 {
     QFont font(QStringLiteral("Tahoma"));

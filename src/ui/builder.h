@@ -4,6 +4,7 @@
 #include "ui/layout.h"
 
 #include <QFont>
+#include <QKeySequence>
 #include <QString>
 #include <QWidget>
 
@@ -22,14 +23,14 @@ inline constexpr qsizetype MaxBoxText = 32767;
 // The layout's and catalogue's texts, all ASCII, as the toolkit's strings.
 QString ToQString(std::string_view text);
 
+// The window's controls by name; the names are the layout table's own.
+using ControlMap = std::unordered_map<std::string_view, QWidget *>;
+
 // Builds MultiPage1 with its eight pages and the controls of `table` inside
 // `window`, sized to the fixed client area, with the "ISMB" page in front and
 // the focus in its first box, and gives `window` the light colours the layout
 // is drawn for, whatever the desktop's. Returns the controls by object name.
 // A name the tables use but do not define stops the program, naming it.
-// The window's controls by name; the names are the layout table's own.
-using ControlMap = std::unordered_map<std::string_view, QWidget *>;
-
 ControlMap BuildForm(QWidget *window, std::span<const ControlSpec> table = Controls());
 
 QWidget *ResolveControl(const ControlMap &controls, std::string_view name, const char *kind, bool (*isKind)(QWidget *));
@@ -47,6 +48,10 @@ Control *Resolve(const ControlMap &controls, std::string_view name)
 // Makes Tahoma available: the installed face, or the metric-compatible one
 // that Debian's fonts-wine ships. Call before any font is used.
 void EnsureTahoma();
+
+// The desktop's keys for a standard command, or `common` where it binds none
+// (Save As has none outside KDE and GNOME).
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey key, QKeyCombination common);
 
 // Tahoma at the form's 8.25 points, with every property set: the window's,
 // the tabs' and the application's font.
