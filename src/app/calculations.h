@@ -25,7 +25,7 @@ enum class Field : std::uint8_t {
     Height,
     Thickness,
     Quantity,
-    InclinedLength,
+    InclinedLength, // last: the job sheet's file has a column for each field before it
 };
 
 struct CalculationInput
@@ -52,7 +52,6 @@ struct Calculation
 
 // In the order of the tabs, the flange before the transition piece.
 std::span<const Calculation> Calculations();
-const Calculation *CalculationOf(std::string_view button);
 const Calculation *CalculationNamed(QStringView item);
 
 // The catalogue table of a sized calculation's page.

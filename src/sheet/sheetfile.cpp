@@ -12,19 +12,14 @@ namespace msweight {
 
 namespace {
 
+// One column for each kind of input, in the order of Field, but for the
+// inclined lengths, which no line of a sheet has.
 enum Column : int {
     Job,
     Item,
     Size,
-    Length,
-    Width,
-    OuterDiameter,
-    InnerDiameter,
-    Diameter,
-    Height,
-    Thickness,
-    Quantity,
-    UnitWeight,
+    FirstInput,
+    UnitWeight = FirstInput + int(Field::InclinedLength),
     Weight,
     Rate,
     SheetRate,
@@ -50,30 +45,13 @@ constexpr QStringView Names[ColumnCount] = {
     u"Sheet rate",
     u"Amount",
 };
+static_assert(!Names[ColumnCount - 1].isEmpty(), "a name for every column");
 
 std::optional<Column> ColumnOf(Field field)
 {
-    switch (field) {
-    case Field::Length:
-        return Length;
-    case Field::Width:
-        return Width;
-    case Field::OuterDiameter:
-        return OuterDiameter;
-    case Field::InnerDiameter:
-        return InnerDiameter;
-    case Field::Diameter:
-        return Diameter;
-    case Field::Height:
-        return Height;
-    case Field::Thickness:
-        return Thickness;
-    case Field::Quantity:
-        return Quantity;
-    case Field::InclinedLength:
-        break;
-    }
-    return std::nullopt;
+    if (field == Field::InclinedLength)
+        return std::nullopt;
+    return Column(FirstInput + int(field));
 }
 
 constexpr QStringView Dot = u".";
@@ -140,14 +118,6 @@ void AppendField(QString &out, const QString &field)
     out += u'"';
 }
 
-QString Quoted(QStringView text)
-{
-    constexpr qsizetype Most = 40;
-    if (text.size() > Most)
-        return u'"' + text.left(Most).toString() + QStringLiteral("…\"");
-    return u'"' + text.toString() + u'"';
-}
-
 struct Record
 {
     int line; // where it begins in the file
@@ -187,9 +157,9 @@ public:
                         if (m_at >= n) {
                             if (partial)
                                 return std::nullopt;
-                            return Fault{
-                                opened, column,
-                                QStringLiteral("the quoted field %1 has no closing quote.").arg(Quoted(field))};
+                            return Fault{opened, column,
+                                         QStringLiteral("the quoted field %1 has no closing quote.")
+                                             .arg(QuotedForMessage(field))};
                         }
                         const QChar c = m_text[m_at];
                         if (c == u'"') {
@@ -207,15 +177,16 @@ public:
                         ++m_at;
                     }
                     if (m_at < n && !IsEnd(m_text[m_at]))
-                        return Fault{m_line, column,
-                                     QStringLiteral("text after the closing quote of %1.").arg(Quoted(field))};
+                        return Fault{
+                            m_line, column,
+                            QStringLiteral("text after the closing quote of %1.").arg(QuotedForMessage(field))};
                 } else {
                     const qsizetype start = m_at;
                     while (m_at < n && !IsEnd(m_text[m_at])) {
                         if (m_text[m_at] == u'"')
                             return Fault{m_line, column,
                                          QStringLiteral("a quote inside %1, a field that does not begin with one.")
-                                             .arg(Quoted(m_text.sliced(start, FieldEnd(start) - start)))};
+                                             .arg(QuotedForMessage(m_text.sliced(start, FieldEnd(start) - start)))};
                         ++m_at;
                     }
                     field = m_text.sliced(start, m_at - start).toString();
@@ -310,7 +281,7 @@ QString NotUtf8(const QByteArray &bytes, qsizetype bad)
         ++end;
     shown += QString::fromUtf8(bytes.mid(bad, end - bad)); // the bad bytes as U+FFFD
     return At(tokenizer.line(), column, {},
-              QStringLiteral("%1 is not UTF-8 text; save the file as UTF-8.").arg(Quoted(shown)));
+              QStringLiteral("%1 is not UTF-8 text; save the file as UTF-8.").arg(QuotedForMessage(shown)));
 }
 
 } // namespace
@@ -396,14 +367,15 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
         while (known < ColumnCount && Names[known] != header[i])
             ++known;
         if (known == ColumnCount)
-            return At(1, i + 1, {}, QStringLiteral("%1 is not a column of a job sheet.").arg(Quoted(header[i])));
+            return At(1, i + 1, {},
+                      QStringLiteral("%1 is not a column of a job sheet.").arg(QuotedForMessage(header[i])));
         if (where[known] >= 0)
-            return At(1, i + 1, {}, QStringLiteral("the column %1 appears twice.").arg(Quoted(header[i])));
+            return At(1, i + 1, {}, QStringLiteral("the column %1 appears twice.").arg(QuotedForMessage(header[i])));
         where[known] = i;
     }
     for (int c = 0; c < ColumnCount; ++c) {
         if (where[c] < 0)
-            return At(1, 0, {}, QStringLiteral("the column %1 is missing.").arg(Quoted(Names[c])));
+            return At(1, 0, {}, QStringLiteral("the column %1 is missing.").arg(QuotedForMessage(Names[c])));
     }
 
     SheetFile sheet;
@@ -433,12 +405,15 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
             sheet.contents.sheetRate = sheetRate;
             namedOn = record.line;
         } else if (job != sheet.contents.jobName) {
-            return fault(
-                Job, QStringLiteral("%1 differs from the job named on line %2.").arg(Quoted(cell(Job))).arg(namedOn));
+            return fault(Job,
+                         QStringLiteral("%1 differs from the job named on line %2.")
+                             .arg(QuotedForMessage(cell(Job)))
+                             .arg(namedOn));
         } else if (sheetRate != sheet.contents.sheetRate) {
-            return fault(
-                SheetRate,
-                QStringLiteral("%1 differs from the sheet rate on line %2.").arg(Quoted(cell(SheetRate))).arg(namedOn));
+            return fault(SheetRate,
+                         QStringLiteral("%1 differs from the sheet rate on line %2.")
+                             .arg(QuotedForMessage(cell(SheetRate)))
+                             .arg(namedOn));
         }
 
         const QString item = cell(Item).startsWith(u'\'') ? cell(Item).mid(1) : cell(Item);
@@ -452,7 +427,7 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
         }
         const Calculation *calculation = CalculationNamed(item);
         if (!calculation || !calculation->weighs)
-            return fault(Item, QStringLiteral("%1 is not an item of a job sheet.").arg(Quoted(cell(Item))));
+            return fault(Item, QStringLiteral("%1 is not an item of a job sheet.").arg(QuotedForMessage(cell(Item))));
 
         SheetLine line{calculation, nullptr, {}, {}};
         const QString size = cell(Size).startsWith(u'\'') ? cell(Size).mid(1) : cell(Size);
@@ -464,9 +439,10 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
                     line.size = &row;
             }
             if (!line.size)
-                return fault(Size, QStringLiteral("%1 is not a size of %2.").arg(Quoted(cell(Size)), item));
+                return fault(Size, QStringLiteral("%1 is not a size of %2.").arg(QuotedForMessage(cell(Size)), item));
         } else if (!size.isEmpty()) {
-            return fault(Size, QStringLiteral("a %1 takes no size, but %2 is given.").arg(item, Quoted(cell(Size))));
+            return fault(
+                Size, QStringLiteral("a %1 takes no size, but %2 is given.").arg(item, QuotedForMessage(cell(Size))));
         }
 
         std::array<bool, ColumnCount> used{};
@@ -475,12 +451,13 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
             used[column] = true;
             line.inputs.push_back(ReadNumberCell(cell(column), separator));
         }
-        for (Column c : {Length, Width, OuterDiameter, InnerDiameter, Diameter, Height, Thickness, Quantity}) {
+        for (int i = FirstInput; i < UnitWeight; ++i) {
+            const auto c = Column(i);
             if (!used[c] && !cell(c).isEmpty())
-                return fault(
-                    c,
-                    QStringLiteral("a %1 takes no %2, but %3 is given.")
-                        .arg(item, Names[c].toString().section(QStringLiteral(" ("), 0, 0).toLower(), Quoted(cell(c))));
+                return fault(c,
+                             QStringLiteral("a %1 takes no %2, but %3 is given.")
+                                 .arg(item, Names[c].toString().section(QStringLiteral(" ("), 0, 0).toLower(),
+                                      QuotedForMessage(cell(c))));
         }
         line.rate = ReadNumberCell(cell(Rate), separator);
 
@@ -491,7 +468,7 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
                 continue;
             const auto value = ParseNumber(cell(c), Dot);
             if (!value)
-                return fault(c, QStringLiteral("%1 is not a number.").arg(Quoted(cell(c))));
+                return fault(c, QStringLiteral("%1 is not a number.").arg(QuotedForMessage(cell(c))));
             if (c == Weight)
                 weight = value;
         }
