@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QStylePlugin>
 #include <QTabWidget>
@@ -144,6 +145,7 @@ private slots:
     void runsOnQtsOwnEventLoop();
     void pageFrameAsFusionDrawsIt_data();
     void pageFrameAsFusionDrawsIt();
+    void pageFrameOnTheScreenAsFusionDrawsIt();
     void sameUnderAnyDesktopStyle_data();
     void sameUnderAnyDesktopStyle();
     void sameWhateverTheDesktopsColoursAndFonts_data();
@@ -223,6 +225,24 @@ void TestPaint::pageFrameAsFusionDrawsIt()
     QVERIFY(pages->style() != QApplication::style());
     pages->setStyle(QApplication::style()); // the tab bar keeps its own
     QCOMPARE(ours, render());
+}
+
+// As the window paints itself, under the region its pages leave.
+void TestPaint::pageFrameOnTheScreenAsFusionDrawsIt()
+{
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        return form.screen()->grabWindow(form.winId()).toImage();
+    };
+    const QImage ours = onScreen();
+    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("MultiPage1"));
+    QVERIFY(pages);
+    pages->setStyle(QApplication::style());
+    pages->repaint();
+    QCOMPARE(ours, onScreen());
 }
 
 // The desktop's style, from the environment or the command line, as the

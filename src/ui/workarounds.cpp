@@ -3,16 +3,23 @@
 #include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
+#include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QRegion>
+#include <QRgba64>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QtMath>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
 
 namespace msweight {
 
@@ -32,20 +39,125 @@ void ChooseEventLoop()
 // draws the frame round the pages with translucent lines, and under the clip
 // of a widget with opaque children each pixel of such a line is a span of its
 // own: the frame alone would start two threads, at a cost far above that of
-// drawing it. So the frame is drawn in pieces, each clipped small enough to
-// stay below that: its inside, where there is only the fill, and its edges in
-// short lengths. The pieces are whole device pixels and do not overlap, so
-// every pixel is drawn once, as in one go. It can go when tst_paint's
-// firstPaintStartsNoThreads passes with the frame drawn in one go.
-void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
+// drawing it. Only fills of one opaque colour are never handed on. It can go
+// when tst_paint's firstPaintStartsNoThreads passes with the frame drawn in
+// one go.
+namespace {
+
+// Fusion draws within this many logical pixels of the frame's sides.
+constexpr int FrameReach = 4;
+
+// The scale of a painter that maps logical pixels onto whole device pixels by
+// 1, 2, 3 or 4, or else 0. Up to 4 a corner is at most 32 rows high, fewer
+// than 96 spans even at two a row.
+int WholePixelScale(const QTransform &toDevice)
+{
+    const qreal scale = toDevice.m11();
+    const auto whole = [](qreal value) { return value == std::floor(value); };
+    if (toDevice.type() > QTransform::TxScale || toDevice.m22() != scale || !whole(scale) || scale < 1 || scale > 4
+        || !whole(toDevice.dx()) || !whole(toDevice.dy()))
+        return 0;
+    return int(scale);
+}
+
+// Fusion's frame is the same all along each edge, and inside. So where the
+// painter maps logical pixels onto whole device pixels, a small frame drawn
+// into an image has all its pixels: its corners, which are copied, and the
+// one colour of each row of its top and bottom edges, of each column of its
+// sides and of its inside, which are filled. Corners are few rows high, and a
+// row is a span a device row; columns and the inside must be opaque. Nothing
+// is drawn where the frame is not so.
+bool DrawPageFrameFromSmall(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
+{
+    // The small frame's middle lies FrameReach from its sides, as on any
+    // frame at least this large; the image has room for FrameReach round it.
+    constexpr int Small = 2 * FrameReach + 2;
+    constexpr int Side = Small + 2 * FrameReach;
+    constexpr int Middle = Small - 2 * FrameReach;
+    const auto *frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame *>(option);
+    const int scale = WholePixelScale(painter->deviceTransform());
+    const QRect &rect = option->rect;
+    if (!frame || scale == 0 || painter->opacity() != 1
+        || painter->compositionMode() != QPainter::CompositionMode_SourceOver || rect.width() < Small
+        || rect.height() < Small)
+        return false;
+
+    QImage small(QSize(Side, Side) * scale, QImage::Format_ARGB32_Premultiplied);
+    small.setDevicePixelRatio(scale);
+    small.fill(Qt::transparent);
+    {
+        QStyleOptionTabWidgetFrame smallOption(*frame);
+        smallOption.rect = QRect(FrameReach, FrameReach, Small, Small);
+        QPainter smallPainter(&small);
+        style.drawPrimitive(QStyle::PE_FrameTabWidget, &smallOption, &smallPainter, widget);
+    }
+
+    // A stretch of the small frame (logical pixels) and where it is filled.
+    struct Fill
+    {
+        QRect from;
+        QRect to;
+        bool mayBeTranslucent;
+        QColor colour = {};
+    };
+    std::vector<Fill> fills;
+    fills.reserve(4 * 2 * FrameReach + 1);
+    for (int along = 0; along < 2 * FrameReach; ++along) {
+        const int top = rect.y() - FrameReach, bottom = rect.bottom() + 1 - FrameReach;
+        const int left = rect.x() - FrameReach, right = rect.right() + 1 - FrameReach;
+        fills.push_back({{2 * FrameReach, along, Middle, 1},
+                         {rect.x() + FrameReach, top + along, rect.width() - 2 * FrameReach, 1},
+                         true});
+        fills.push_back({{2 * FrameReach, Small + along, Middle, 1},
+                         {rect.x() + FrameReach, bottom + along, rect.width() - 2 * FrameReach, 1},
+                         true});
+        fills.push_back({{along, 2 * FrameReach, 1, Middle},
+                         {left + along, rect.y() + FrameReach, 1, rect.height() - 2 * FrameReach},
+                         false});
+        fills.push_back({{Small + along, 2 * FrameReach, 1, Middle},
+                         {right + along, rect.y() + FrameReach, 1, rect.height() - 2 * FrameReach},
+                         false});
+    }
+    fills.push_back({{2 * FrameReach, 2 * FrameReach, Middle, Middle},
+                     rect.adjusted(FrameReach, FrameReach, -FrameReach, -FrameReach),
+                     false});
+    for (Fill &fill : fills) {
+        const QRect pixels(fill.from.topLeft() * scale, fill.from.size() * scale);
+        const QRgb pixel = reinterpret_cast<const QRgb *>(small.constScanLine(pixels.top()))[pixels.left()];
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(small.constScanLine(y));
+            if (!std::all_of(line + pixels.left(), line + pixels.right() + 1,
+                             [pixel](QRgb other) { return other == pixel; }))
+                return false;
+        }
+        // The colour that the engine fills with this very pixel.
+        fill.colour = QColor::fromRgba(qUnpremultiply(pixel));
+        const bool translucent = qAlpha(pixel) != 0 && qAlpha(pixel) != 255;
+        if ((translucent && !fill.mayBeTranslucent) || qPremultiply(fill.colour.rgba64()).toArgb32() != pixel)
+            return false;
+    }
+
+    // Under the pages most of the inside is never shown: a fill that the
+    // painter's region leaves out altogether is not made.
+    const QRegion shown = painter->paintEngine()->systemClip();
+    const QTransform toDevice = painter->deviceTransform();
+    for (const Fill &fill : fills) {
+        if (fill.colour.alpha() != 0 && (shown.isEmpty() || shown.intersects(toDevice.mapRect(fill.to))))
+            painter->fillRect(fill.to, fill.colour);
+    }
+    const QPoint corners[] = {{0, 0}, {Small, 0}, {0, Small}, {Small, Small}};
+    for (const QPoint &corner : corners) {
+        const QPoint to = rect.topLeft() - QPoint(FrameReach, FrameReach)
+            + QPoint(corner.x() ? rect.width() - Small : 0, corner.y() ? rect.height() - Small : 0) + corner;
+        painter->drawImage(QRectF(to, QSizeF(2 * FrameReach, 2 * FrameReach)), small,
+                           QRectF(corner * scale, QSizeF(2 * FrameReach, 2 * FrameReach) * scale));
+    }
+    return true;
+}
+
+void DrawPageFrameInPieces(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
 {
     const QTransform toDevice = painter->deviceTransform();
-    // Pieces cut along device pixels need a painter that only moves and
-    // scales; drawn turned, the frame is drawn in one go.
-    if (toDevice.type() > QTransform::TxScale) {
-        style.drawPrimitive(QStyle::PE_FrameTabWidget, option, painter, widget);
-        return;
-    }
     const QTransform fromDevice = toDevice.inverted();
     const auto drawWithin = [&](const QRect &clip) {
         painter->save();
@@ -53,11 +165,9 @@ void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *pa
         style.drawPrimitive(QStyle::PE_FrameTabWidget, option, painter, widget);
         painter->restore();
     };
-    // In device pixels: the lines lie within four logical pixels of the
-    // frame's sides, inside or out. A piece of an edge with the ends of the
-    // edges across it stays below 96 spans; past a scale of 9 the pieces stop
-    // shrinking.
-    const int edge = qCeil(4 * painter->device()->devicePixelRatio());
+    // In device pixels: a piece of an edge with the ends of the edges across
+    // it stays below 96 spans; past a scale of 9 the pieces stop shrinking.
+    const int edge = qCeil(FrameReach * painter->device()->devicePixelRatio());
     const int length = std::max(16, 95 - 2 * edge);
     const QRect frame = toDevice.mapRect(QRectF(option->rect)).toAlignedRect();
     const QRect outside = frame.adjusted(-edge, -edge, edge, edge);
@@ -73,6 +183,18 @@ void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *pa
         drawWithin(QRect(outside.left(), y, inside.left() - outside.left(), height));
         drawWithin(QRect(inside.right() + 1, y, outside.right() - inside.right(), height));
     }
+}
+
+} // namespace
+
+void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
+{
+    // Pieces cut along device pixels need a painter that only moves and
+    // scales; drawn turned, the frame is drawn in one go.
+    if (painter->deviceTransform().type() > QTransform::TxScale)
+        style.drawPrimitive(QStyle::PE_FrameTabWidget, option, painter, widget);
+    else if (!DrawPageFrameFromSmall(style, option, painter, widget))
+        DrawPageFrameInPieces(style, option, painter, widget);
 }
 
 namespace {

@@ -14,8 +14,9 @@ namespace msweight {
 // has chosen with QT_NO_GLIB. Call before the application object exists.
 void ChooseEventLoop();
 
-// Draws the frame round the pages (PE_FrameTabWidget) with `style` in pieces
-// that each stay below the raster engine's threshold for threaded blending;
+// Draws the frame round the pages (PE_FrameTabWidget) with `style` so that
+// no blend reaches the raster engine's threshold for threaded blending: from
+// a small frame drawn once where whole device pixels allow, else in pieces;
 // the pixels are those of one drawing.
 void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
 
