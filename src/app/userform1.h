@@ -5,11 +5,13 @@
 #include "app/calculations.h"
 #include "catalogue/catalogue.h"
 #include "ui/builder.h"
+#include "ui/workarounds.h"
 
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -70,6 +72,7 @@ signals:
     void frontPageChanged();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -100,6 +103,7 @@ private:
     QTabWidget *m_multiPage;
     JobMenus *m_menus;
     FailureReporter m_report;
+    std::unique_ptr<AccessibleLater> m_accessibleLater;
 };
 
 } // namespace msweight
