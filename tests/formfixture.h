@@ -53,10 +53,14 @@ public:
             qFatal("the window was not exposed");
     }
 
+    // The control, its page's controls made if they are not yet; or any other
+    // widget of the window by name (MultiPage1, Page2).
     template<typename T = QWidget>
     T *control(const QString &name) const
     {
-        T *widget = form->findChild<T *>(name);
+        const QByteArray latin1 = name.toLatin1();
+        QWidget *found = form->Control(std::string_view(latin1.data(), std::size_t(latin1.size())));
+        T *widget = found ? qobject_cast<T *>(found) : form->findChild<T *>(name);
         if (!widget)
             qFatal("no control %s", qPrintable(name));
         return widget;
@@ -105,7 +109,7 @@ public:
 
     QString text(const QString &name) const
     {
-        if (auto *box = form->findChild<QLineEdit *>(name))
+        if (auto *box = qobject_cast<QLineEdit *>(control(name)))
             return box->text();
         return control<QLabel>(name)->text();
     }

@@ -61,6 +61,7 @@ void TestLayout::everyControlOnePage()
     for (const auto &[prefix, count] : kinds) {
         for (int i = 1; i <= count; ++i) {
             const QString name = QLatin1String(prefix) + QString::number(i);
+            f->control(name); // its page made
             const QList<QWidget *> found = f->form->findChildren<QWidget *>(name);
             QCOMPARE(found.size(), 1);
             QWidget *page = found.first()->parentWidget();
@@ -399,7 +400,7 @@ int BuildBrokenLayout(int argc, char *argv[], const QByteArray &broken)
         std::erase_if(table, [](const ControlSpec &spec) { return spec.name == "TextBox7"; });
     }
     QWidget window;
-    BuildForm(&window, table);
+    const Form form(&window, table);
     return 0;
 }
 

@@ -51,8 +51,8 @@ UserForm1::UserForm1(QWidget *parent)
     EnsureTahoma(); // before the first font is matched, or the fallback sticks
     setFont(FormFont());
 
-    m_controls = BuildForm(this);
-    m_multiPage = findChild<QTabWidget *>(QStringLiteral("MultiPage1"), Qt::FindDirectChildrenOnly);
+    m_form = std::make_unique<Form>(this);
+    m_multiPage = m_form->multiPage();
     // The menu bar above the pages; below it the client area keeps its size.
     m_menus = new JobMenus(*this);
     const int menuHeight = m_menus->menuBar()->sizeHint().height();
@@ -61,22 +61,45 @@ UserForm1::UserForm1(QWidget *parent)
     setFixedSize(Pixels(ClientWidth), menuHeight + Pixels(ClientHeight));
     connect(m_multiPage, &QTabWidget::currentChanged, this, &UserForm1::frontPageChanged);
 
-    // Every option button chooses its own row.
+    // Every option button chooses its own row, and every command button
+    // calculates its page's table entry: the table from name to handler is
+    // whole at once, and each page's buttons and boxes are bound to it as
+    // the page's controls are made.
     for (const CatalogueTable &table : Catalogue()) {
-        for (std::string_view label : table.PropertyLabels)
-            m_propertyLabels[std::size_t(table.page)].push_back(Resolve<QLabel>(m_controls, label));
         for (const CatalogueRow &row : table.Rows)
             m_handlers.emplace(row.ButtonName, [this, ref = RowRef{&table, &row}] { SelectRow(ref, *this); });
     }
-    // Every command button calculates its page's table entry; Enter in one of
-    // its input boxes does the same.
     m_calculations.reserve(Calculations().size());
     for (const Calculation &calculation : Calculations()) {
         BoundCalculation &bound = m_calculations.emplace_back();
         bound.calculation = &calculation;
-        bound.button = Resolve<QAbstractButton>(m_controls, calculation.button);
+        m_handlers.emplace(calculation.button, [this, &bound] { Calculate(bound); });
+    }
+    for (const PageSpec &spec : Pages()) {
+        if (m_form->made(spec.page))
+            BindPage(spec.page);
+    }
+    m_form->whenPageMade([this](Page page) { BindPage(page); });
+}
+
+// The page's controls, just made, bound to their handlers; Enter in an input
+// box presses its calculation's button.
+void UserForm1::BindPage(Page page)
+{
+    const ControlMap &controls = m_form->controls();
+    for (const CatalogueTable &table : Catalogue()) {
+        if (table.page != page)
+            continue;
+        for (std::string_view label : table.PropertyLabels)
+            m_propertyLabels[std::size_t(table.page)].push_back(Resolve<QLabel>(controls, label));
+    }
+    for (BoundCalculation &bound : m_calculations) {
+        const Calculation &calculation = *bound.calculation;
+        if (calculation.page != page)
+            continue;
+        bound.button = Resolve<QAbstractButton>(controls, calculation.button);
         for (const CalculationInput &input : calculation.inputs) {
-            QLineEdit *box = Resolve<QLineEdit>(m_controls, input.box);
+            QLineEdit *box = Resolve<QLineEdit>(controls, input.box);
             bound.inputs.push_back(box);
             connect(box, &QLineEdit::returnPressed, bound.button, &QAbstractButton::click);
             // After the paste or key press that was refused has returned.
@@ -91,15 +114,24 @@ UserForm1::UserForm1(QWidget *parent)
                 Qt::QueuedConnection);
         }
         for (std::string_view result : calculation.results)
-            bound.results.push_back(Resolve<QLineEdit>(m_controls, result));
-        m_handlers.emplace(calculation.button, [this, &bound] { Calculate(bound); });
+            bound.results.push_back(Resolve<QLineEdit>(controls, result));
     }
-    for (const auto &entry : m_handlers) {
-        connect(Resolve<QAbstractButton>(m_controls, entry.first), &QAbstractButton::clicked, this,
-                [this, handler = &entry.second] { Run(*handler); });
+    for (const ControlSpec &spec : Controls()) {
+        if (spec.page != page)
+            continue;
+        if (const auto at = m_handlers.find(spec.name); at != m_handlers.end()) {
+            connect(Resolve<QAbstractButton>(controls, spec.name), &QAbstractButton::clicked, this,
+                    [this, handler = &at->second] { Run(*handler); });
+        }
     }
     // Alt+0 presses the "ISA" page's button, whose caption shows no key.
-    Resolve<QAbstractButton>(m_controls, "CommandButton8")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
+    if (FindControl("CommandButton8")->page == page)
+        Resolve<QAbstractButton>(controls, "CommandButton8")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
+}
+
+QWidget *UserForm1::Control(std::string_view name)
+{
+    return m_form->control(name);
 }
 
 UserForm1::~UserForm1() = default;
@@ -132,8 +164,9 @@ void UserForm1::Run(const Handler &handler)
 void UserForm1::FocusOn(const QString &name)
 {
     const QByteArray latin1 = name.toLatin1();
-    const auto at = m_controls.find(std::string_view(latin1.data(), std::size_t(latin1.size())));
-    if (at == m_controls.end())
+    const ControlMap &controls = m_form->controls();
+    const auto at = controls.find(std::string_view(latin1.data(), std::size_t(latin1.size())));
+    if (at == controls.end())
         return; // none named
     QWidget *control = at->second;
     control->setFocus(Qt::OtherFocusReason);
@@ -146,6 +179,7 @@ void UserForm1::FocusOn(const QString &name)
 void UserForm1::Calculate(const BoundCalculation &bound)
 {
     const Calculation &calculation = *bound.calculation;
+    m_form->makePage(calculation.page); // when the handler is run by name
     const std::vector<QString> texts = Texts(calculation);
     const QString separator = DecimalSeparator();
     const CatalogueRow *size = Chosen(calculation);
@@ -180,6 +214,7 @@ const Calculation *UserForm1::FrontCalculation() const
 
 std::vector<QString> UserForm1::Texts(const Calculation &calculation) const
 {
+    m_form->makePage(calculation.page);
     const BoundCalculation &bound = Bound(calculation);
     std::vector<QString> texts;
     texts.reserve(bound.inputs.size());
@@ -228,6 +263,7 @@ void UserForm1::StoreRow(const RowRef &ref)
 
 void UserForm1::SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text)
 {
+    m_form->makePage(table.page); // when the handler is run by name
     m_propertyLabels[std::size_t(table.page)][label]->setText(ToQString(text));
 }
 

@@ -52,6 +52,11 @@ public:
     // row, a command button calculates), or null for any other name.
     const Handler *ClickHandler(std::string_view name) const;
 
+    // The control named `name`, its page's controls made first if they are
+    // not yet (a page's are made when it first comes to the front); null
+    // where the window has none.
+    QWidget *Control(std::string_view name);
+
     // Runs `action` as a click runs its handler: a failure is shown, and the
     // box it names takes the focus.
     void Run(const Handler &action);
@@ -82,9 +87,10 @@ private:
         const Calculation *calculation;
         std::vector<QLineEdit *> inputs;
         std::vector<QLineEdit *> results;
-        QAbstractButton *button;
+        QAbstractButton *button = nullptr;
     };
 
+    void BindPage(Page page);
     void Calculate(const BoundCalculation &bound);
     const BoundCalculation &Bound(const Calculation &calculation) const;
     void FocusOn(const QString &name);
@@ -92,7 +98,7 @@ private:
     void StoreRow(const RowRef &ref) override;
     void SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text) override;
 
-    ControlMap m_controls;
+    std::unique_ptr<Form> m_form;
     std::unordered_map<std::string_view, Handler> m_handlers;
     std::vector<BoundCalculation> m_calculations;
     // The row chosen last on each page, by page number.

@@ -286,18 +286,22 @@ private:
 };
 
 // The tab control. Tab goes round the tabs and the page in front, and
-// Shift+Tab the same way back; bringing a page to the front puts the focus in
-// its first box, so that the user can type at once.
+// Shift+Tab the same way back; bringing a page to the front makes its
+// controls if need be and puts the focus in its first box, so that the user
+// can type at once.
 class MultiPage : public QTabWidget
 {
 public:
     using QTabWidget::QTabWidget;
 
-    // From now on, with every page's order set.
-    void focusPagesAsTheyCome()
+    // From now on, with the front page's controls made.
+    void focusPagesAsTheyCome(std::function<void(Page)> make)
     {
         page()->first()->setFocus(Qt::OtherFocusReason);
-        connect(this, &QTabWidget::currentChanged, this, [this] { page()->first()->setFocus(Qt::TabFocusReason); });
+        connect(this, &QTabWidget::currentChanged, this, [this, make = std::move(make)] {
+            make(Page(page()->objectName().mid(4).toInt()));
+            page()->first()->setFocus(Qt::TabFocusReason);
+        });
     }
 
     OrderedPage *page() const { return static_cast<OrderedPage *>(currentWidget()); }
@@ -392,17 +396,68 @@ QFont FormFont()
     return font;
 }
 
-ControlMap BuildForm(QWidget *window, std::span<const ControlSpec> table)
+struct Form::State
 {
+    std::span<const ControlSpec> table;
+    MultiPage *multiPage = nullptr;
+    std::array<OrderedPage *, 9> pages{};
+    std::array<bool, 9> made{};
+    const LengthLimit *lengthLimit = nullptr;
+    // The colours the layout's fixed ones are made for.
+    QPalette colours;
+    // Worked out on the first control of each kind and style.
+    std::map<std::pair<Kind, Style>, Look> looks;
+    ControlMap controls;
+    std::function<void(Page)> told;
+};
+
+namespace {
+
+// Every name the tables use is defined, so that making any page later cannot
+// fail.
+void CheckNames(std::span<const ControlSpec> table)
+{
+    std::unordered_map<std::string_view, Kind> kinds;
+    kinds.reserve(table.size());
+    for (const ControlSpec &spec : table) {
+        kinds.emplace(spec.name, spec.kind);
+        if (spec.kind == Kind::OptionButton && !FindRow(spec.name).row)
+            qFatal("msweight: the option button %.*s has no row in the catalogue", int(spec.name.size()),
+                   spec.name.data());
+    }
+    const auto check = [&kinds](std::string_view name, const char *kind, bool isBox) {
+        const auto at = kinds.find(name);
+        if (at == kinds.end() || (isBox && at->second != Kind::TextBox))
+            qFatal("msweight: the window has no %s named %.*s", kind, int(name.size()), name.data());
+    };
+    for (const ControlSpec &spec : table) {
+        if (!spec.names.empty())
+            check(spec.names, "QLineEdit", true);
+    }
+    for (const PageSpec &spec : Pages()) {
+        for (std::string_view name : spec.keyboardOrder)
+            check(name, "QWidget", false);
+    }
+}
+
+} // namespace
+
+Form::Form(QWidget *window, std::span<const ControlSpec> table)
+    : m_state(std::make_unique<State>())
+{
+    State &state = *m_state;
+    state.table = table;
+    CheckNames(table);
     // The colours the layout's fixed ones are made for: Fusion's light ones,
     // every role set, so that none of the desktop's reach the window. Set
     // before there are controls to hand them to.
     QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-    QPalette colours = fusion->standardPalette();
-    colours.setResolveMask(~QPalette::ResolveMask(0));
-    window->setPalette(colours);
+    state.colours = fusion->standardPalette();
+    state.colours.setResolveMask(~QPalette::ResolveMask(0));
+    window->setPalette(state.colours);
 
     auto *multiPage = new MultiPage(window);
+    state.multiPage = multiPage;
     multiPage->setObjectName(QStringLiteral("MultiPage1"));
     multiPage->setFont(FormFont());
     QTabBar *tabs = multiPage->tabBar();
@@ -415,7 +470,6 @@ ControlMap BuildForm(QWidget *window, std::span<const ControlSpec> table)
     tabs->setStyle(style);
     multiPage->setGeometry(0, 0, Pixels(ClientWidth), Pixels(ClientHeight));
 
-    std::array<OrderedPage *, 9> pages{};
     for (const PageSpec &spec : Pages()) {
         auto *page = new OrderedPage(spec.tabCycles);
         page->setObjectName(QStringLiteral("Page%1").arg(int(spec.page)));
@@ -423,47 +477,95 @@ ControlMap BuildForm(QWidget *window, std::span<const ControlSpec> table)
         // Only the roles a page changes: the rest it takes from the window,
         // and each control made on it resolves against two roles, not all.
         QPalette palette;
-        palette.setColor(QPalette::Window, colours.color(QPalette::Button));
-        palette.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText)); // the size lists' text
+        palette.setColor(QPalette::Window, state.colours.color(QPalette::Button));
+        palette.setColor(QPalette::WindowText, state.colours.color(QPalette::ButtonText)); // the size lists' text
         page->setPalette(palette);
         multiPage->addTab(page, ToQString(spec.caption));
-        pages[std::size_t(spec.page)] = page;
+        state.pages[std::size_t(spec.page)] = page;
     }
+    state.lengthLimit = new LengthLimit(multiPage);
+    state.controls.reserve(table.size());
 
-    const auto *lengthLimit = new LengthLimit(multiPage);
-    ControlMap controls;
-    controls.reserve(table.size());
-    std::map<std::pair<Kind, Style>, Look> looks;
-    for (const ControlSpec &spec : table) {
-        QWidget *widget = MakeControl(spec, pages[std::size_t(spec.page)], lengthLimit);
-        auto [at, added] = looks.try_emplace({spec.kind, spec.style});
+    multiPage->setCurrentWidget(state.pages[std::size_t(Page::Beams)]);
+    makePage(Page::Beams);
+    multiPage->focusPagesAsTheyCome([this](Page page) { makePage(page); });
+}
+
+Form::~Form() = default;
+
+QTabWidget *Form::multiPage() const
+{
+    return m_state->multiPage;
+}
+
+const ControlMap &Form::controls() const
+{
+    return m_state->controls;
+}
+
+bool Form::made(Page page) const
+{
+    return m_state->made[std::size_t(page)];
+}
+
+void Form::makePage(Page page)
+{
+    State &state = *m_state;
+    if (state.made[std::size_t(page)])
+        return;
+    state.made[std::size_t(page)] = true;
+    OrderedPage *onPage = state.pages[std::size_t(page)];
+    std::vector<QWidget *> newControls;
+    for (const ControlSpec &spec : state.table) {
+        if (spec.page != page)
+            continue;
+        QWidget *widget = MakeControl(spec, onPage, state.lengthLimit);
+        auto [at, added] = state.looks.try_emplace({spec.kind, spec.style});
         if (added)
-            at->second = LookOn(*widget, spec, colours);
+            at->second = LookOn(*widget, spec, state.colours);
         if (at->second.font)
             widget->setFont(*at->second.font);
         if (at->second.palette)
             widget->setPalette(*at->second.palette);
-        controls.emplace(spec.name, widget);
+        state.controls.emplace(spec.name, widget);
+        newControls.push_back(widget);
     }
-    for (const ControlSpec &spec : table) {
-        if (!spec.names.empty())
-            Resolve<QLabel>(controls, spec.name)->setBuddy(Resolve<QLineEdit>(controls, spec.names));
+    for (const ControlSpec &spec : state.table) {
+        if (spec.page == page && !spec.names.empty())
+            Resolve<QLabel>(state.controls, spec.name)->setBuddy(Resolve<QLineEdit>(state.controls, spec.names));
     }
+    const PageSpec &pageSpec
+        = *std::find_if(Pages().begin(), Pages().end(), [page](const PageSpec &spec) { return spec.page == page; });
+    std::vector<QWidget *> order;
+    order.reserve(pageSpec.keyboardOrder.size());
+    for (std::string_view name : pageSpec.keyboardOrder) {
+        order.push_back(Resolve<QWidget>(state.controls, name));
+        if (order.size() > 1)
+            QWidget::setTabOrder(order[order.size() - 2], order.back());
+    }
+    onPage->setOrder(std::move(order));
+    if (state.told)
+        state.told(page);
+    // Made on a page already shown, as when it comes to the front.
+    if (onPage->isVisible()) {
+        for (QWidget *widget : newControls)
+            widget->show();
+    }
+}
 
-    for (const PageSpec &spec : Pages()) {
-        std::vector<QWidget *> order;
-        order.reserve(spec.keyboardOrder.size());
-        for (std::string_view name : spec.keyboardOrder) {
-            order.push_back(Resolve<QWidget>(controls, name));
-            if (order.size() > 1)
-                QWidget::setTabOrder(order[order.size() - 2], order.back());
-        }
-        pages[std::size_t(spec.page)]->setOrder(std::move(order));
-    }
+QWidget *Form::control(std::string_view name)
+{
+    const auto spec = std::find_if(m_state->table.begin(), m_state->table.end(),
+                                   [name](const ControlSpec &each) { return each.name == name; });
+    if (spec == m_state->table.end())
+        return nullptr;
+    makePage(spec->page);
+    return m_state->controls.at(name);
+}
 
-    multiPage->setCurrentWidget(pages[std::size_t(Page::Beams)]);
-    multiPage->focusPagesAsTheyCome();
-    return controls;
+void Form::whenPageMade(std::function<void(Page)> told)
+{
+    m_state->told = std::move(told);
 }
 
 QWidget *ResolveControl(const ControlMap &controls, std::string_view name, const char *kind, bool (*isKind)(QWidget *))

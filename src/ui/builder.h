@@ -8,9 +8,13 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <unordered_map>
+
+class QTabWidget;
 
 namespace msweight {
 
@@ -26,12 +30,41 @@ QString ToQString(std::string_view text);
 // The window's controls by name; the names are the layout table's own.
 using ControlMap = std::unordered_map<std::string_view, QWidget *>;
 
-// Builds MultiPage1 with its eight pages and the controls of `table` inside
-// `window`, sized to the fixed client area, with the "ISMB" page in front and
-// the focus in its first box, and gives `window` the light colours the layout
-// is drawn for, whatever the desktop's. Returns the controls by object name.
-// A name the tables use but do not define stops the program, naming it.
-ControlMap BuildForm(QWidget *window, std::span<const ControlSpec> table = Controls());
+// The window's tab control and pages, and each page's controls, made from
+// `table` when the page first comes to the front or one of its controls is
+// asked for: the pages in front at start hold a seventh of the controls.
+class Form
+{
+public:
+    // Makes MultiPage1 with its eight pages inside `window`, sized to the
+    // fixed client area, with the "ISMB" page in front, its controls made and
+    // the focus in its first box, and gives `window` the light colours the
+    // layout is drawn for, whatever the desktop's. A name the tables use but
+    // do not define stops the program, naming it.
+    explicit Form(QWidget *window, std::span<const ControlSpec> table = Controls());
+    ~Form();
+    Form(const Form &) = delete;
+    Form &operator=(const Form &) = delete;
+
+    QTabWidget *multiPage() const;
+    // The controls made so far, by object name.
+    const ControlMap &controls() const;
+    bool made(Page page) const;
+    // Makes the controls of `page` unless they are made, with their fonts,
+    // colours, buddies and keyboard order, and tells the function set with
+    // whenPageMade.
+    void makePage(Page page);
+    // The control named `name`, its page made first; null where the table
+    // has none.
+    QWidget *control(std::string_view name);
+    // Told of each page whose controls are made from now on, before the
+    // page is shown.
+    void whenPageMade(std::function<void(Page)> told);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
 
 QWidget *ResolveControl(const ControlMap &controls, std::string_view name, const char *kind, bool (*isKind)(QWidget *));
 
