@@ -1,10 +1,12 @@
 // Click to result: each command button with valid inputs, and a size chosen
 // on the "ISMC" page, from the mouse click to the text its handler writes.
-// And a paste far beyond what a box takes, to its refusal. Run with
+// And a paste far beyond what a box takes, to its refusal; and the first
+// time each page comes to the front, when its controls are made. Run with
 // -median 9 for steady numbers.
 #include "formfixture.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 
 using namespace msweight;
 
@@ -22,6 +24,8 @@ private slots:
     void channelSize();
     void overLongPaste_data();
     void overLongPaste();
+    void pageFirstToFront_data();
+    void pageFirstToFront();
 
 private:
     std::unique_ptr<FormFixture> f;
@@ -138,6 +142,33 @@ void BenchClicks::overLongPaste()
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
     QVERIFY(box->text().isEmpty());
+}
+
+void BenchClicks::pageFirstToFront_data()
+{
+    QTest::addColumn<int>("tab");
+    const char *const captions[] = {"PL.", "ISMC", "ISMB", "ISA", "SQ.", "RO.", "FL.&TP", "TP"};
+    for (int tab = 0; tab < 8; ++tab) {
+        if (tab != 2) // in front at start
+            QTest::newRow(captions[tab]) << tab;
+    }
+}
+
+// From the click on the tab to the page drawn, its controls made on the way.
+void BenchClicks::pageFirstToFront()
+{
+    QFETCH(int, tab);
+    QTabBar *tabs = f->multiPage()->tabBar();
+    const QPoint at = tabs->tabRect(tab).center();
+    // Once per window, so timed here in nanoseconds: the benchmark's own
+    // clock gives a single run in whole milliseconds.
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, at);
+    f->form->repaint();
+    QTest::setBenchmarkResult(qreal(timer.nsecsElapsed()), QTest::WalltimeNanoseconds);
+    QCOMPARE(f->multiPage()->currentIndex(), tab);
+    QVERIFY(f->form->focusWidget() && f->multiPage()->currentWidget()->isAncestorOf(f->form->focusWidget()));
 }
 
 QTEST_MAIN(BenchClicks)
