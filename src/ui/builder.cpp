@@ -295,10 +295,10 @@ public:
     using QTabWidget::QTabWidget;
 
     // From now on, with the front page's controls made.
-    void focusPagesAsTheyCome(std::function<void(Page)> make)
+    QMetaObject::Connection focusPagesAsTheyCome(std::function<void(Page)> make)
     {
         page()->first()->setFocus(Qt::OtherFocusReason);
-        connect(this, &QTabWidget::currentChanged, this, [this, make = std::move(make)] {
+        return connect(this, &QTabWidget::currentChanged, this, [this, make = std::move(make)] {
             make(Page(page()->objectName().mid(4).toInt()));
             page()->first()->setFocus(Qt::TabFocusReason);
         });
@@ -409,6 +409,8 @@ struct Form::State
     std::map<std::pair<Kind, Style>, Look> looks;
     ControlMap controls;
     std::function<void(Page)> told;
+    // Cut when the form goes, before the window's children do.
+    QMetaObject::Connection comingToFront;
 };
 
 namespace {
@@ -488,10 +490,13 @@ Form::Form(QWidget *window, std::span<const ControlSpec> table)
 
     multiPage->setCurrentWidget(state.pages[std::size_t(Page::Beams)]);
     makePage(Page::Beams);
-    multiPage->focusPagesAsTheyCome([this](Page page) { makePage(page); });
+    state.comingToFront = multiPage->focusPagesAsTheyCome([this](Page page) { makePage(page); });
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    QObject::disconnect(m_state->comingToFront);
+}
 
 QTabWidget *Form::multiPage() const
 {

@@ -40,7 +40,8 @@ public:
     // fixed client area, with the "ISMB" page in front, its controls made and
     // the focus in its first box, and gives `window` the light colours the
     // layout is drawn for, whatever the desktop's. A name the tables use but
-    // do not define stops the program, naming it.
+    // do not define stops the program, naming it. `table` must outlive the
+    // form, and the form must go before `window`'s children do.
     explicit Form(QWidget *window, std::span<const ControlSpec> table = Controls());
     ~Form();
     Form(const Form &) = delete;
