@@ -35,6 +35,7 @@ private slots:
 
     void everyControlOnePage();
     void tabsAllShow();
+    void controlsShowWithTheirPage();
     void placesAsDrawn_data();
     void placesAsDrawn();
     void placesFollowTheTable();
@@ -100,6 +101,25 @@ void TestLayout::tabsAllShow()
     }
     QCOMPARE(pages->tabBar()->font().family(), QStringLiteral("Tahoma"));
     QCOMPARE(pages->tabBar()->font().pointSizeF(), 8.25);
+}
+
+// Each page's controls are made when it first comes to the front, and shown
+// with it.
+void TestLayout::controlsShowWithTheirPage()
+{
+    QTabWidget *pages = f->multiPage();
+    QTabBar *tabs = pages->tabBar();
+    for (int i = 0; i < pages->count(); ++i) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+        QCOMPARE(pages->currentIndex(), i);
+        const QString page = pages->currentWidget()->objectName();
+        for (const ControlSpec &spec : Controls()) {
+            if (QStringLiteral("Page%1").arg(int(spec.page)) != page)
+                continue;
+            QWidget *widget = f->form->findChild<QWidget *>(ToQString(spec.name));
+            QVERIFY2(widget && widget->isVisible(), spec.name.data());
+        }
+    }
 }
 
 void TestLayout::placesAsDrawn_data()
