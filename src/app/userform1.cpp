@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <algorithm>
 #include <new>
@@ -42,9 +41,6 @@ UserForm1::UserForm1(QWidget *parent)
     : QWidget(parent)
     , m_report([this](const QString &message) { ShowFailure(this, message); })
 {
-    // Until the window is made and shown, or else the event loop turns.
-    m_accessibleLater = std::make_unique<AccessibleLater>();
-    QTimer::singleShot(0, this, [this] { m_accessibleLater.reset(); });
     setObjectName(QStringLiteral("UserForm1"));
     setWindowTitle(ToQString(WindowCaption));
     PrepareWindow(this);
@@ -239,13 +235,6 @@ QString UserForm1::FrontResult() const
         rows << QStringLiteral("%1\t%2").arg(ToQString(NamingCaption(lengths.calculation->inputs[row].box)),
                                              lengths.results[row]->text());
     return rows.join(u'\n');
-}
-
-// The controls have told of being shown; the window itself tells after this.
-void UserForm1::showEvent(QShowEvent *event)
-{
-    m_accessibleLater.reset();
-    QWidget::showEvent(event);
 }
 
 void UserForm1::closeEvent(QCloseEvent *event)

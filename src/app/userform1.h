@@ -5,7 +5,6 @@
 #include "app/calculations.h"
 #include "catalogue/catalogue.h"
 #include "ui/builder.h"
-#include "ui/workarounds.h"
 
 #include <QWidget>
 
@@ -77,7 +76,6 @@ signals:
     void frontPageChanged();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -109,7 +107,6 @@ private:
     QTabWidget *m_multiPage;
     JobMenus *m_menus;
     FailureReporter m_report;
-    std::unique_ptr<AccessibleLater> m_accessibleLater;
 };
 
 } // namespace msweight

@@ -1,6 +1,5 @@
 #include "ui/workarounds.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
@@ -20,7 +19,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <unordered_set>
 #include <vector>
 
 namespace msweight {
@@ -197,87 +195,6 @@ void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *pa
         style.drawPrimitive(QStyle::PE_FrameTabWidget, option, painter, widget);
     else if (!DrawPageFrameFromSmall(style, option, painter, widget))
         DrawPageFrameInPieces(style, option, painter, widget);
-}
-
-// Measured on Qt 6.4.2: each control tells the accessibility layer when its
-// text, name, state or visibility is set, and Qt makes the control's
-// accessible interface to tell it even when no screen reader listens: 2.3 M
-// instructions for the window, 3% of start-up. So while the window is made and
-// shown with no screen reader listening, its controls are given a placeholder,
-// which Qt takes for no interface; then the placeholders are dropped, and each
-// control's own interface is made when it is first asked for. It can go when
-// making and showing the window no longer calls the widgets' accessibility
-// factory (callgrind on bench_startup_form: QAccessible::queryAccessibleInterface
-// with AccessibleLater taken out).
-namespace {
-
-class Placeholder final : public QAccessibleInterface
-{
-public:
-    explicit Placeholder(QObject *object)
-        : m_object(object)
-    {
-        All().insert(this);
-    }
-    ~Placeholder() override { All().erase(this); }
-
-    // Those not yet dropped, by Qt (their object gone) or by ~AccessibleLater.
-    static std::unordered_set<Placeholder *> &All()
-    {
-        static std::unordered_set<Placeholder *> all;
-        return all;
-    }
-
-    bool isValid() const override { return false; }
-    QObject *object() const override { return m_object; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override { return nullptr; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QString text(QAccessible::Text) const override { return {}; }
-    void setText(QAccessible::Text, const QString &) override { }
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::NoRole; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        state.invalid = true;
-        return state;
-    }
-
-private:
-    QObject *m_object;
-};
-
-QAccessibleInterface *PlaceholderFactory(const QString &, QObject *object)
-{
-    return object && object->isWidgetType() ? new Placeholder(object) : nullptr;
-}
-
-// Nested, as when two windows are made at once, the outermost decides.
-int AccessibleLaterDepth = 0;
-bool AccessibleLaterActive = false;
-
-} // namespace
-
-AccessibleLater::AccessibleLater()
-{
-    if (AccessibleLaterDepth++ == 0) {
-        AccessibleLaterActive = !QAccessible::isActive();
-        if (AccessibleLaterActive)
-            QAccessible::installFactory(PlaceholderFactory);
-    }
-}
-
-AccessibleLater::~AccessibleLater()
-{
-    if (--AccessibleLaterDepth != 0 || !AccessibleLaterActive)
-        return;
-    QAccessible::removeFactory(PlaceholderFactory);
-    const std::vector<Placeholder *> placeholders(Placeholder::All().begin(), Placeholder::All().end());
-    for (Placeholder *placeholder : placeholders)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(placeholder));
 }
 
 namespace {

@@ -20,17 +20,6 @@ void ChooseEventLoop();
 // the pixels are those of one drawing.
 void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
 
-// While alive, and no screen reader listens, controls made get no accessible
-// interface; after, each gets its own when first asked for.
-class AccessibleLater
-{
-public:
-    AccessibleLater();
-    ~AccessibleLater();
-    AccessibleLater(const AccessibleLater &) = delete;
-    AccessibleLater &operator=(const AccessibleLater &) = delete;
-};
-
 // Fusion as the application's style, with the icon of a menu bar's button for
 // menus that do not fit loaded when first drawn rather than when the menu bar
 // is made.
