@@ -85,8 +85,9 @@ std::span<const Calculation> Calculations()
 
 const Calculation *CalculationNamed(QStringView item)
 {
-    const auto at = std::find_if(std::begin(Table), std::end(Table),
-                                 [item](const Calculation &c) { return ToQString(c.item) == item; });
+    const auto at = std::find_if(std::begin(Table), std::end(Table), [item](const Calculation &c) {
+        return QLatin1StringView(c.item.data(), qsizetype(c.item.size())) == item;
+    });
     return at == std::end(Table) ? nullptr : at;
 }
 

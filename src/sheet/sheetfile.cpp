@@ -435,8 +435,10 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
             if (size.isEmpty())
                 return fault(Size, QStringLiteral("a %1 needs a size.").arg(item));
             for (const CatalogueRow &row : SizeTable(*calculation).Rows) {
-                if (ToQString(row.Caption) == size)
+                if (QLatin1StringView(row.Caption.data(), qsizetype(row.Caption.size())) == size) {
                     line.size = &row;
+                    break;
+                }
             }
             if (!line.size)
                 return fault(Size, QStringLiteral("%1 is not a size of %2.").arg(QuotedForMessage(cell(Size)), item));
