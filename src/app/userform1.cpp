@@ -175,8 +175,7 @@ void UserForm1::FocusOn(const QString &name)
 void UserForm1::Calculate(const BoundCalculation &bound)
 {
     const Calculation &calculation = *bound.calculation;
-    m_form->makePage(calculation.page); // when the handler is run by name
-    const std::vector<QString> texts = Texts(calculation);
+    const std::vector<QString> texts = Texts(calculation); // makes the page, when the handler is run by name
     const QString separator = DecimalSeparator();
     const CatalogueRow *size = Chosen(calculation);
     for (std::size_t row = 0; row < bound.results.size(); ++row)
@@ -191,7 +190,7 @@ const UserForm1::BoundCalculation &UserForm1::Bound(const Calculation &calculati
 
 const Calculation *UserForm1::FrontCalculation() const
 {
-    const Page front = Page(m_multiPage->currentWidget()->objectName().mid(4).toInt());
+    const Page front = m_form->front();
     const QWidget *focus = focusWidget();
     const Calculation *found = nullptr;
     for (const BoundCalculation &bound : m_calculations) {

@@ -228,14 +228,9 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page, const QValidator *v
         widget = box;
         break;
     }
-    case Kind::OptionButton: {
-        const CatalogueRow *row = FindRow(spec.name).row;
-        if (!row)
-            qFatal("msweight: the option button %.*s has no row in the catalogue", int(spec.name.size()),
-                   spec.name.data());
-        widget = new QRadioButton(ToQString(row->Caption), page);
+    case Kind::OptionButton: // its row is there: CheckNames
+        widget = new QRadioButton(ToQString(FindRow(spec.name).row->Caption), page);
         break;
-    }
     case Kind::CommandButton:
         widget = new QPushButton(caption, page);
         break;
@@ -254,10 +249,13 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page, const QValidator *v
 class OrderedPage : public QWidget
 {
 public:
-    explicit OrderedPage(bool cycles)
-        : m_cycles(cycles)
+    OrderedPage(Page page, bool cycles)
+        : m_page(page)
+        , m_cycles(cycles)
     {
     }
+
+    Page which() const { return m_page; }
 
     void setOrder(std::vector<QWidget *> order) { m_order = std::move(order); }
     QWidget *first() const { return m_order.front(); }
@@ -282,6 +280,7 @@ protected:
 
 private:
     std::vector<QWidget *> m_order;
+    Page m_page;
     bool m_cycles;
 };
 
@@ -299,7 +298,7 @@ public:
     {
         page()->first()->setFocus(Qt::OtherFocusReason);
         return connect(this, &QTabWidget::currentChanged, this, [this, make = std::move(make)] {
-            make(Page(page()->objectName().mid(4).toInt()));
+            make(page()->which());
             page()->first()->setFocus(Qt::TabFocusReason);
         });
     }
@@ -473,7 +472,7 @@ Form::Form(QWidget *window, std::span<const ControlSpec> table)
     multiPage->setGeometry(0, 0, Pixels(ClientWidth), Pixels(ClientHeight));
 
     for (const PageSpec &spec : Pages()) {
-        auto *page = new OrderedPage(spec.tabCycles);
+        auto *page = new OrderedPage(spec.page, spec.tabCycles);
         page->setObjectName(QStringLiteral("Page%1").arg(int(spec.page)));
         page->setAutoFillBackground(true);
         // Only the roles a page changes: the rest it takes from the window,
@@ -506,6 +505,11 @@ QTabWidget *Form::multiPage() const
 const ControlMap &Form::controls() const
 {
     return m_state->controls;
+}
+
+Page Form::front() const
+{
+    return m_state->multiPage->page()->which();
 }
 
 bool Form::made(Page page) const

@@ -48,6 +48,8 @@ public:
     Form &operator=(const Form &) = delete;
 
     QTabWidget *multiPage() const;
+    // The page in front.
+    Page front() const;
     // The controls made so far, by object name.
     const ControlMap &controls() const;
     bool made(Page page) const;
