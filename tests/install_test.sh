@@ -24,14 +24,6 @@ for n in $icon_sizes; do
         || fail "the ${n}x${n} icon is not ${n}x${n}"
 done
 [ -x "$work/prefix/bin/msweight" ] || fail "msweight is not executable"
-# Printing is a module the job sheet loads when first asked; Qt's print
-# support must not load with the program.
-module=$(ls "$work"/prefix/lib*/msweight/libmsweight_print.so 2>/dev/null | head -n1)
-[ -n "$module" ] || fail "the print module is not installed under lib/msweight"
-readelf -d "$module" | grep -q 'NEEDED.*libQt6PrintSupport' || fail "the print module does not link Qt's print support"
-if readelf -d "$work/prefix/bin/msweight" | grep -q 'NEEDED.*libQt6PrintSupport'; then
-    fail "msweight links Qt's print support at start-up"
-fi
 desktop=$work/prefix/share/applications/org.msweight.msweight.desktop
 grep -qx 'Name=M.S(weight)-TKW' "$desktop" || fail "desktop entry name"
 grep -qx 'Exec=msweight' "$desktop" || fail "desktop entry command"
@@ -107,5 +99,4 @@ for f in ./usr/bin/msweight ./usr/share/applications/org.msweight.msweight.deskt
          $(for n in $icon_sizes; do echo "./usr/share/icons/hicolor/${n}x${n}/apps/org.msweight.msweight.png"; done); do
     echo "$contents" | grep -q " $f\$" || fail "not in the package: $f"
 done
-echo "$contents" | grep -Eq ' \./usr/lib/([^/]+/)?msweight/libmsweight_print\.so$' || fail "the print module is not in the package"
 echo "install and package: ok"

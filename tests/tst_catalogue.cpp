@@ -3,7 +3,6 @@
 // property texts of channels and beams in their labels' order.
 #include "catalogue/catalogue.h"
 #include "catalogue/sections.h"
-#include "ui/builder.h"
 #include "ui/layout.h"
 
 #include <QtTest>

@@ -6,7 +6,6 @@
 
 #include "app/userform1.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -142,7 +141,6 @@ class TestPaint : public QObject
 private slots:
     // First: no painting in this process may come before it.
     void firstPaintStartsNoThreads();
-    void runsOnQtsOwnEventLoop();
     void pageFrameAsFusionDrawsIt_data();
     void pageFrameAsFusionDrawsIt();
     void pageFrameOnTheScreenAsFusionDrawsIt();
@@ -179,12 +177,6 @@ void TestPaint::firstPaintStartsNoThreads()
     QCoreApplication::processEvents();
     QVERIFY(!form.grab().isNull());
     QCOMPARE(ThreadCount(), before);
-}
-
-void TestPaint::runsOnQtsOwnEventLoop()
-{
-    const QByteArray dispatcher = QAbstractEventDispatcher::instance()->metaObject()->className();
-    QVERIFY2(!dispatcher.contains("Glib"), dispatcher.constData());
 }
 
 // Through a turned painter, as when the window is shown in a scene, pieces
@@ -398,7 +390,6 @@ int main(int argc, char *argv[])
         qunsetenv("QT_QPA_PLATFORMTHEME");
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    msweight::PrepareEnvironment();
     QApplication app(argc, argv);
     msweight::PrepareApplication();
     if (!renderTo.isEmpty())

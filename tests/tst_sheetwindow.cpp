@@ -132,8 +132,7 @@ void TestSheetWindow::init()
     printDialog = nullptr;
     window = std::make_unique<SheetWindow>();
     SheetWindow::Dialogs dialogs;
-    dialogs.chooseFile
-        = [this](QWidget *, bool, const QString &, const QString &, const QString &) { return chosenFile; };
+    dialogs.chooseFile = [this](QWidget *, const SheetWindow::FileQuestion &) { return chosenFile; };
     dialogs.askToSave = [this](QWidget *, const QString &question) {
         questions << question;
         return answer;

@@ -2,7 +2,7 @@
 
 #include "app/desktop.h"
 #include "app/failure.h"
-#include "app/jobmenus.h"
+#include "app/menubar.h"
 #include "numtext/numtext.h"
 #include "ui/builder.h"
 #include "ui/layout.h"
@@ -20,11 +20,6 @@
 #include <new>
 
 namespace msweight {
-
-void PrepareEnvironment()
-{
-    ChooseEventLoop();
-}
 
 void PrepareApplication()
 {
@@ -50,7 +45,7 @@ UserForm1::UserForm1(QWidget *parent)
     m_form = std::make_unique<Form>(this);
     m_multiPage = m_form->multiPage();
     // The menu bar above the pages; below it the client area keeps its size.
-    m_menus = new JobMenus(*this);
+    m_menus = new CalculatorMenus(*this);
     const int menuHeight = m_menus->menuBar()->sizeHint().height();
     m_menus->menuBar()->setGeometry(0, 0, Pixels(ClientWidth), menuHeight);
     m_multiPage->move(0, menuHeight);

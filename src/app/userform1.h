@@ -2,7 +2,7 @@
 // click handlers, found by control name through one table.
 #pragma once
 
-#include "app/calculations.h"
+#include "calc/calculations.h"
 #include "catalogue/catalogue.h"
 #include "ui/builder.h"
 
@@ -22,11 +22,7 @@ class QTabWidget;
 
 namespace msweight {
 
-class JobMenus;
-
-// Settings for the toolkit that must be made before the application object
-// exists.
-void PrepareEnvironment();
+class CalculatorMenus;
 
 // The look the layout is drawn for: the Fusion style and Tahoma, also as the
 // application's font. Call once after the application object exists, before
@@ -105,7 +101,7 @@ private:
     std::array<std::vector<QLabel *>, 9> m_propertyLabels;
     const Calculation *m_lastWeighed = nullptr; // on "FL.&TP"
     QTabWidget *m_multiPage;
-    JobMenus *m_menus;
+    CalculatorMenus *m_menus;
     FailureReporter m_report;
 };
 

@@ -3,12 +3,20 @@
 // property texts that it shows.
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 namespace msweight {
+
+// The catalogue's and the layout's texts, all ASCII, as the toolkit's strings.
+inline QString ToQString(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
 
 // The pages of the window by what they hold; each value is the number in the
 // page's object name (Channels is Page1).

@@ -11,6 +11,12 @@
 
 namespace msweight {
 
+// The most characters an input box takes. A text box lays out its whole text
+// at every keystroke and click; up to this length it answers within a few
+// milliseconds, and far longer pastes would freeze the window for seconds.
+// A longer paste or entry is refused whole (QLineEdit::inputRejected).
+inline constexpr qsizetype MaxBoxText = 32767;
+
 // A failure ends the running click handler; the window reports its message
 // and puts the focus on the control the failure names, if any.
 class Failure

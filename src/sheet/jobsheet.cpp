@@ -1,184 +1,14 @@
 #include "sheet/jobsheet.h"
 
-#include "app/failure.h"
 #include "numtext/numtext.h"
-#include "ui/builder.h"
-#include "ui/layout.h"
+#include "sheet/sheetcommands.h"
 
-#include <QApplication>
 #include <QFont>
-#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
 
 namespace msweight {
-
-std::size_t QuantityInput(const Calculation &calculation)
-{
-    for (std::size_t i = 0; i < calculation.inputs.size(); ++i) {
-        if (calculation.inputs[i].field == Field::Quantity)
-            return i;
-    }
-    qFatal("msweight: %s has no quantity", calculation.button.data());
-}
-
-bool HasUnitWeight(const Calculation &calculation)
-{
-    return calculation.sized && calculation.page != Page::Plates;
-}
-
-QString InputCaption(const CalculationInput &input)
-{
-    return ToQString(NamingCaption(input.box));
-}
-
-QString MoneyText(double amount, QStringView separator)
-{
-    QString text = QString::number(amount, 'f', 2);
-    if (text == QLatin1String("-0.00"))
-        text.remove(0, 1);
-    return text.replace(QChar(u'.'), separator.toString());
-}
-
-QString RateFailure(const QString &rate, QStringView separator)
-{
-    ConversionFailure failure(rate, separator);
-    failure.box = QStringLiteral("Rate per kg");
-    return failure.Message();
-}
-
-LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator)
-{
-    LineResult result;
-    try {
-        result.weight = Evaluate(*line.calculation, line.inputs, separator, line.size);
-    } catch (const ConversionFailure &failure) {
-        result.failure = failure.Message();
-        for (std::size_t i = 0; i < line.calculation->inputs.size(); ++i) {
-            if (ToQString(line.calculation->inputs[i].box) == failure.control)
-                result.failedInput = int(i);
-        }
-    } catch (const Failure &failure) {
-        result.failure = failure.Message();
-    }
-
-    const QString &rate = line.rate.isEmpty() ? sheetRate : line.rate;
-    result.rated = !rate.isEmpty();
-    if (!result.rated)
-        return result;
-    const std::optional<double> perKg = ParseNumber(rate, separator);
-    if (!perKg) {
-        result.rateFailure = RateFailure(rate, separator);
-    } else if (result.weight) {
-        const double amount = *result.weight * *perKg;
-        if (std::isfinite(amount))
-            result.amount = amount;
-        else
-            result.rateFailure = ArithmeticFailure().Message();
-    }
-    return result;
-}
-
-// The changes, each undone by its own inverse. They hold rows, not pointers:
-// the stack replays them in order, so a row means the same line each time.
-
-// Lines put in at their rows, or taken out, in runs of neighbours so that a
-// view hears of each run once.
-class LinesCommand : public QUndoCommand
-{
-public:
-    using Runs = std::vector<std::pair<int, std::vector<SheetLine>>>; // ascending first rows
-
-    LinesCommand(JobSheet &sheet, Runs runs, bool removing, const QString &text)
-        : QUndoCommand(text)
-        , m_sheet(sheet)
-        , m_runs(std::move(runs))
-        , m_removing(removing)
-    {
-    }
-    void redo() override { m_removing ? remove() : insert(); }
-    void undo() override { m_removing ? insert() : remove(); }
-
-private:
-    void insert()
-    {
-        for (const auto &[row, lines] : m_runs)
-            m_sheet.insertRaw(row, lines);
-    }
-    void remove()
-    {
-        for (auto run = m_runs.rbegin(); run != m_runs.rend(); ++run)
-            m_sheet.removeRaw(run->first, int(run->second.size()));
-    }
-
-    JobSheet &m_sheet;
-    Runs m_runs;
-    bool m_removing;
-};
-
-class LineCommand : public QUndoCommand
-{
-public:
-    LineCommand(JobSheet &sheet, int row, SheetLine after, const QString &text)
-        : QUndoCommand(text)
-        , m_sheet(sheet)
-        , m_row(row)
-        , m_before(sheet.line(row))
-        , m_after(std::move(after))
-    {
-    }
-    void redo() override { m_sheet.replaceRaw(m_row, m_after); }
-    void undo() override { m_sheet.replaceRaw(m_row, m_before); }
-
-private:
-    JobSheet &m_sheet;
-    int m_row;
-    SheetLine m_before;
-    SheetLine m_after;
-};
-
-class SheetFieldCommand : public QUndoCommand
-{
-public:
-    using Setter = void (JobSheet::*)(const QString &);
-
-    SheetFieldCommand(JobSheet &sheet, Setter set, QString before, QString after, const QString &text)
-        : QUndoCommand(text)
-        , m_sheet(sheet)
-        , m_set(set)
-        , m_before(std::move(before))
-        , m_after(std::move(after))
-    {
-    }
-    void redo() override { (m_sheet.*m_set)(m_after); }
-    void undo() override { (m_sheet.*m_set)(m_before); }
-
-private:
-    JobSheet &m_sheet;
-    Setter m_set;
-    QString m_before;
-    QString m_after;
-};
-
-class MoveCommand : public QUndoCommand
-{
-public:
-    MoveCommand(JobSheet &sheet, int from, int to, const QString &text)
-        : QUndoCommand(text)
-        , m_sheet(sheet)
-        , m_from(from)
-        , m_to(to)
-    {
-    }
-    void redo() override { m_sheet.moveRaw(m_from, m_to); }
-    void undo() override { m_sheet.moveRaw(m_to, m_from); }
-
-private:
-    JobSheet &m_sheet;
-    int m_from;
-    int m_to;
-};
 
 JobSheet::JobSheet(QObject *parent)
     : JobSheet(DecimalSeparator(), parent)
@@ -473,13 +303,6 @@ QString JobSheet::inputsText(const SheetLine &line) const
     return parts.join(QStringLiteral("; "));
 }
 
-const QIcon &JobSheet::warning() const
-{
-    if (m_warning.isNull())
-        m_warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    return m_warning;
-}
-
 QVariant JobSheet::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
@@ -545,8 +368,8 @@ QVariant JobSheet::data(const QModelIndex &index, int role) const
             return QStringLiteral("The sheet's rate");
         return {};
     }
-    case Qt::DecorationRole:
-        return fault().isEmpty() ? QVariant() : QVariant(warning());
+    case FaultRole:
+        return fault();
     case Qt::FontRole:
         if (index.column() == RateColumn && inheritsRate) {
             QFont font;

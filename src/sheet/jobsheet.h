@@ -1,66 +1,19 @@
 // The job sheet: a list of weighed lines, each worked out by the very
 // calculation its page runs, with running totals that stay exact whatever
 // the order of edits. A table model over plain structs; every change goes
-// through its undo stack.
+// through its undo stack (sheetcommands.h).
 #pragma once
 
-#include "app/calculations.h"
 #include "calc/exactsum.h"
+#include "sheet/sheetline.h"
 
 #include <QAbstractTableModel>
-#include <QIcon>
 #include <QUndoStack>
 
 #include <optional>
 #include <vector>
 
 namespace msweight {
-
-// A line as the user made it, which is all that is saved.
-struct SheetLine
-{
-    const Calculation *calculation = nullptr; // one that weighs
-    const CatalogueRow *size = nullptr;       // null for the flange and the transition piece
-    std::vector<QString> inputs;              // as typed, in the order of calculation->inputs
-    QString rate;                             // its own rate per kg as typed; empty: the sheet's
-
-    bool operator==(const SheetLine &) const = default;
-};
-
-struct SheetContents
-{
-    QString jobName;
-    QString sheetRate; // per kg, as typed; may be empty
-    std::vector<SheetLine> lines;
-
-    bool operator==(const SheetContents &) const = default;
-};
-
-// What a line comes to.
-struct LineResult
-{
-    std::optional<double> weight;
-    QString failure;      // why there is no weight
-    int failedInput = -1; // the input whose text does not convert
-    std::optional<double> amount;
-    QString rateFailure; // the rate given does not convert
-    bool rated = false;  // a rate applies to the line
-};
-
-// Works `line` out as its page would, with `separator` as the decimal
-// separator; `sheetRate` applies where the line has no rate of its own.
-LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator);
-
-// The input of `calculation` that holds the quantity.
-std::size_t QuantityInput(const Calculation &calculation);
-// Sections and bars: the size is a weight per metre (a plate's is a thickness).
-bool HasUnitWeight(const Calculation &calculation);
-// The caption of the label of an input, without the heading of its half of
-// the page: the line's item names that.
-QString InputCaption(const CalculationInput &input);
-
-// An amount of money: two decimals, no grouping.
-QString MoneyText(double amount, QStringView separator);
 
 struct SheetTotals
 {
@@ -87,6 +40,9 @@ public:
         AmountColumn,
         ColumnCount
     };
+    // Why a cell has no value, or holds one that does not convert: a text,
+    // empty where all is well. The view marks such cells.
+    static constexpr int FaultRole = Qt::UserRole;
 
     explicit JobSheet(QObject *parent = nullptr);
     // Reads and writes numbers with `separator`: tests choose it in-process.
@@ -157,7 +113,6 @@ private:
     void rework(Entry &entry);
     QString inputsText(const SheetLine &line) const;
     QString rateText(const Entry &entry) const;
-    const QIcon &warning() const;
 
     QString m_separator;
     QString m_jobName;
@@ -169,7 +124,6 @@ private:
     int m_withoutAmount = 0;
     int m_ownRates = 0;
     QUndoStack m_undo;
-    mutable QIcon m_warning;
 };
 
 } // namespace msweight

@@ -1,7 +1,7 @@
 #include "sheet/sheetfile.h"
 
 #include "numtext/numtext.h"
-#include "ui/builder.h"
+#include "sheet/csv.h"
 
 #include <QStringDecoder>
 
@@ -95,170 +95,6 @@ QString ReadNumberCell(const QString &cell, const QString &separator)
     return cell;
 }
 
-void AppendField(QString &out, const QString &field)
-{
-    static constexpr QStringView Special = u",\"\r\n";
-    bool quote = false;
-    for (QChar c : field) {
-        if (Special.contains(c)) {
-            quote = true;
-            break;
-        }
-    }
-    if (!quote) {
-        out += field;
-        return;
-    }
-    out += u'"';
-    for (QChar c : field) {
-        if (c == u'"')
-            out += u'"';
-        out += c;
-    }
-    out += u'"';
-}
-
-struct Record
-{
-    int line; // where it begins in the file
-    QStringList fields;
-};
-
-// Where reading stopped, and why.
-struct Fault
-{
-    int line;
-    int column; // 1-based; 0 for the line as a whole
-    QString message;
-};
-
-// RFC 4180 records: line breaks CRLF, LF or CR; inside quotes any character
-// but a lone quote. With `partial`, the text may end inside a quoted field.
-class Tokenizer
-{
-public:
-    explicit Tokenizer(QStringView text)
-        : m_text(text)
-    {
-    }
-
-    std::optional<Fault> Read(std::vector<Record> &records, bool partial = false)
-    {
-        const qsizetype n = m_text.size();
-        while (m_at < n) {
-            Record &record = records.emplace_back(Record{m_line, {}});
-            for (;;) {
-                QString &field = record.fields.emplace_back();
-                const int column = int(record.fields.size());
-                if (m_at < n && m_text[m_at] == u'"') {
-                    const int opened = m_line;
-                    ++m_at;
-                    for (;;) {
-                        if (m_at >= n) {
-                            if (partial)
-                                return std::nullopt;
-                            return Fault{opened, column,
-                                         QStringLiteral("the quoted field %1 has no closing quote.")
-                                             .arg(QuotedForMessage(field))};
-                        }
-                        const QChar c = m_text[m_at];
-                        if (c == u'"') {
-                            if (m_at + 1 < n && m_text[m_at + 1] == u'"') {
-                                field += u'"';
-                                m_at += 2;
-                                continue;
-                            }
-                            ++m_at;
-                            break;
-                        }
-                        if (c == u'\n' || (c == u'\r' && (m_at + 1 >= n || m_text[m_at + 1] != u'\n')))
-                            ++m_line;
-                        field += c;
-                        ++m_at;
-                    }
-                    if (m_at < n && !IsEnd(m_text[m_at]))
-                        return Fault{
-                            m_line, column,
-                            QStringLiteral("text after the closing quote of %1.").arg(QuotedForMessage(field))};
-                } else {
-                    const qsizetype start = m_at;
-                    while (m_at < n && !IsEnd(m_text[m_at])) {
-                        if (m_text[m_at] == u'"')
-                            return Fault{m_line, column,
-                                         QStringLiteral("a quote inside %1, a field that does not begin with one.")
-                                             .arg(QuotedForMessage(m_text.sliced(start, FieldEnd(start) - start)))};
-                        ++m_at;
-                    }
-                    field = m_text.sliced(start, m_at - start).toString();
-                }
-                if (m_at < n && m_text[m_at] == u',') {
-                    ++m_at;
-                    continue;
-                }
-                break;
-            }
-            if (m_at < n) { // a line break: CRLF, LF or CR
-                m_at += m_text[m_at] == u'\r' && m_at + 1 < n && m_text[m_at + 1] == u'\n' ? 2 : 1;
-                ++m_line;
-            }
-        }
-        return std::nullopt;
-    }
-
-    int line() const { return m_line; }
-
-private:
-    static bool IsEnd(QChar c) { return c == u',' || c == u'\r' || c == u'\n'; }
-    qsizetype FieldEnd(qsizetype from) const
-    {
-        while (from < m_text.size() && !IsEnd(m_text[from]))
-            ++from;
-        return from;
-    }
-
-    QStringView m_text;
-    qsizetype m_at = 0;
-    int m_line = 1;
-};
-
-// The offset of the first byte that is not part of well-formed UTF-8, or -1.
-qsizetype InvalidUtf8(const QByteArray &bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        unsigned char low = 0x80, high = 0xbf; // the second byte's range
-        if (c >= 0xc2 && c <= 0xdf) {
-            length = 2;
-        } else if (c >= 0xe0 && c <= 0xef) {
-            length = 3;
-            low = c == 0xe0 ? 0xa0 : 0x80;  // no overlong forms
-            high = c == 0xed ? 0x9f : 0xbf; // no surrogates
-        } else if (c >= 0xf0 && c <= 0xf4) {
-            length = 4;
-            low = c == 0xf0 ? 0x90 : 0x80;
-            high = c == 0xf4 ? 0x8f : 0xbf; // nothing beyond U+10FFFF
-        } else {
-            return i;
-        }
-        if (i + length > n || p[i + 1] < low || p[i + 1] > high)
-            return i;
-        for (int k = 2; k < length; ++k) {
-            if ((p[i + k] & 0xc0) != 0x80)
-                return i;
-        }
-        i += length;
-    }
-    return -1;
-}
-
 QString At(int line, int column, const QString &name, const QString &message)
 {
     if (column <= 0)
@@ -270,10 +106,10 @@ QString At(int line, int column, const QString &name, const QString &message)
 
 QString NotUtf8(const QByteArray &bytes, qsizetype bad)
 {
-    std::vector<Record> records;
+    std::vector<CsvRecord> records;
     const QString before = QString::fromUtf8(bytes.left(bad));
-    Tokenizer tokenizer(before);
-    tokenizer.Read(records, true);
+    CsvReader tokenizer(before);
+    tokenizer.read(records, true);
     const int column = records.empty() ? 1 : int(records.back().fields.size());
     QString shown = records.empty() ? QString() : records.back().fields.back();
     qsizetype end = bad;
@@ -299,7 +135,7 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
         for (int c = 0; c < ColumnCount; ++c) {
             if (c > 0)
                 out += u',';
-            AppendField(out, row[c]);
+            AppendCsvField(out, row[c]);
         }
         out += QLatin1String("\r\n");
     };
@@ -351,9 +187,9 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
     if (const qsizetype bad = InvalidUtf8(bytes); bad >= 0)
         return NotUtf8(bytes, bad);
 
-    std::vector<Record> records;
+    std::vector<CsvRecord> records;
     const QString text = QString::fromUtf8(bytes);
-    if (const auto fault = Tokenizer(text).Read(records))
+    if (const auto fault = CsvReader(text).read(records))
         return At(fault->line, fault->column, {}, fault->message);
     if (records.empty())
         return At(1, 0, {}, QStringLiteral("the file is empty; a job sheet begins with a row of column names."));
@@ -381,7 +217,7 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
     SheetFile sheet;
     int namedOn = 0; // the line that set the job and the sheet rate
     for (std::size_t r = 1; r < records.size(); ++r) {
-        const Record &record = records[r];
+        const CsvRecord &record = records[r];
         if (record.fields.size() != header.size()) {
             // A spreadsheet may leave a blank row.
             if (record.fields.size() == 1 && record.fields.front().isEmpty())

@@ -7,18 +7,17 @@
 
 #include <QWidget>
 
-#include <array>
 #include <functional>
 
-class QAction;
 class QDialog;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPagedPaintDevice;
 class QTableView;
-class QTextDocument;
 
 namespace msweight {
+
+class LineEditor;
 
 class SheetWindow : public QWidget
 {
@@ -27,15 +26,26 @@ class SheetWindow : public QWidget
 public:
     enum class Answer { Save, Discard, Cancel };
 
+    // What the window asks a file dialog.
+    struct FileQuestion
+    {
+        bool save;
+        QString title;
+        QString filter;
+        QString suggested; // a file or folder to start from
+        QString suffix;    // saving: the suffix a name without one is given
+    };
+
     // The dialogs the window asks through; tests put their own in their place
     // so that nothing waits for a modal dialog.
     struct Dialogs
     {
-        // A file to open, or to save to when `save`; empty when cancelled.
-        std::function<QString(QWidget *parent, bool save, const QString &title, const QString &filter,
-                              const QString &suggested)>
-            chooseFile;
+        // The file chosen, or empty when cancelled. A save dialog does not ask
+        // about a file that exists: the window asks, on the name with its
+        // suffix.
+        std::function<QString(QWidget *parent, const FileQuestion &question)> chooseFile;
         std::function<Answer(QWidget *parent, const QString &question)> askToSave;
+        std::function<bool(QWidget *parent, const QString &question)> askToReplace;
         std::function<void(QWidget *parent, const QString &message)> inform;
         std::function<void(QWidget *parent, const QString &message)> fail;
         std::function<int(QDialog &dialog)> runDialog; // the print dialog
@@ -51,6 +61,10 @@ public:
     // Shows, raises and activates the window, placed beside `calculator`
     // without covering it.
     void showBeside(const QWidget *calculator);
+
+    // Enters into the sheet what is being typed in any of the window's boxes
+    // and not yet entered. Every command does this first.
+    void commitTyping();
 
     // Each returns false when the user cancelled or it failed, having told
     // the user why.
@@ -68,26 +82,20 @@ public:
     bool exportPdfTo(const QString &path);
     const QString &filePath() const { return m_path; }
 
-    // Where the print module is looked for, the first that exists:
-    // $MSWEIGHT_PRINT_MODULE, beside the program, then where it is installed.
-    static QStringList printModulePaths();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
-    void commitPending();
     bool askToSaveFirst();
-    bool printRequest(const QString &pdfPath);
+    QString chooseSavePath(const QString &title, const QString &filter, const QString &suffix,
+                           const QString &suggested);
+    bool paint(QPagedPaintDevice &device, const QString &doing);
     void copyLines();
     void deleteLines();
     void moveCurrent(int step);
     QList<int> selectedRows() const;
     int currentRow() const;
-    void showLine(int row);
-    void commitInput(std::size_t input);
-    void commitLineRate();
     void showTotals();
     void updateTitle();
 
@@ -98,14 +106,9 @@ private:
     QLineEdit *m_job;
     QLineEdit *m_rate;
     QTableView *m_view;
-    QGroupBox *m_line;
-    std::array<QLabel *, 6> m_inputLabels{};
-    std::array<QLineEdit *, 6> m_inputs{};
-    QLineEdit *m_lineRate;
-    QLabel *m_lineFault;
+    LineEditor *m_line;
     QLabel *m_weightTotal;
     QLabel *m_amountTotal;
-    int m_shownRow = -1; // the line the boxes hold
 };
 
 } // namespace msweight

@@ -1,206 +1,27 @@
 #include "ui/builder.h"
 
-#include "ui/layout.h"
-#include "ui/workarounds.h"
+#include "ui/focusorder.h"
+#include "ui/look.h"
+#include "ui/textbox.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QValidator>
 
 #include <algorithm>
 #include <array>
 #include <limits>
 #include <map>
-#include <optional>
 #include <vector>
 
 namespace msweight {
 
 namespace {
-
-// The classic system colours by the window's palette role nearest in meaning.
-QColor ToQColor(const Colour &colour, const QPalette &palette)
-{
-    if (colour.system < 0)
-        return QColor(colour.red, colour.green, colour.blue);
-    switch (colour.system) {
-    case MenuBackground:
-        return palette.color(QPalette::Window);
-    case WindowBackground:
-        return palette.color(QPalette::Base);
-    case WindowFrame:
-        return palette.color(QPalette::WindowText);
-    case WindowText:
-        return palette.color(QPalette::Text);
-    case HighlightText:
-        return palette.color(QPalette::HighlightedText);
-    case ButtonFace:
-        return palette.color(QPalette::Button);
-    case ButtonText:
-        return palette.color(QPalette::ButtonText);
-    case ButtonHighlight:
-        return palette.color(QPalette::Light);
-    }
-    return palette.color(QPalette::Window);
-}
-
-QFont StyleFont(const StyleSpec &style)
-{
-    QFont font = FormFont();
-    font.setPointSizeF(style.pointSize);
-    font.setBold(style.bold);
-    font.setUnderline(style.underline);
-    if (style.letterSpacing != 100)
-        font.setLetterSpacing(QFont::PercentageSpacing, style.letterSpacing);
-    return font;
-}
-
-// Roles that carry a style's text colour and background on each kind.
-struct Roles
-{
-    QPalette::ColorRole text;
-    QPalette::ColorRole background;
-};
-
-Roles RolesOf(Kind kind)
-{
-    switch (kind) {
-    case Kind::TextBox:
-        return {QPalette::Text, QPalette::Base};
-    case Kind::CommandButton:
-        return {QPalette::ButtonText, QPalette::Button};
-    case Kind::Label:
-    case Kind::OptionButton:
-        break;
-    }
-    return {QPalette::WindowText, QPalette::Window};
-}
-
-int FrameStyle(Edge edge)
-{
-    switch (edge) {
-    case Edge::Etched:
-        return QFrame::Box | QFrame::Sunken;
-    case Edge::Raised:
-        return QFrame::Panel | QFrame::Raised;
-    case Edge::Sunken:
-        return QFrame::Panel | QFrame::Sunken;
-    case Edge::Bump:
-        return QFrame::Box | QFrame::Raised;
-    case Edge::Standard:
-    case Edge::Flat:
-        break;
-    }
-    return QFrame::NoFrame;
-}
-
-// A style's font and palette on a kind of control, each where it differs from
-// what the control has on its page. Every page looks the same, so a look is
-// worked out on the first control of its kind and style and shared by the
-// rest: each font or palette set is resolved anew for its control.
-struct Look
-{
-    std::optional<QFont> font;
-    std::optional<QPalette> palette;
-};
-
-Look LookOn(const QWidget &widget, const ControlSpec &spec, const QPalette &colours)
-{
-    const StyleSpec &style = StyleOf(spec.style);
-    Look look;
-    if (const QFont font = StyleFont(style); !(font == widget.font()))
-        look.font = font;
-    QPalette palette = widget.palette();
-    const Roles roles = RolesOf(spec.kind);
-    palette.setColor(roles.text, ToQColor(style.text, colours));
-    palette.setColor(roles.background, ToQColor(style.background, colours));
-    if (!(palette == widget.palette()))
-        look.palette = palette;
-    return look;
-}
-
-// Refuses a text longer than a box takes, whatever way it comes in.
-class LengthLimit : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override { return input.size() > MaxBoxText ? Invalid : Acceptable; }
-};
-
-// An input box that weighs a paste before it takes it in. The validator
-// alone would refuse an over-long paste too, but only after the box had
-// inserted it with an undo step for every character: seconds and a gigabyte
-// for a paste of some megabytes.
-class InputBox : public QLineEdit
-{
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->matches(QKeySequence::Paste) && !Fits(QClipboard::Clipboard))
-            return Refuse(event);
-        QLineEdit::keyPressEvent(event);
-    }
-
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
-            && !Fits(QClipboard::Selection))
-            return Refuse(event);
-        QLineEdit::mouseReleaseEvent(event);
-    }
-
-    void dropEvent(QDropEvent *event) override
-    {
-        if (Fits(event->mimeData()->text().size()))
-            QLineEdit::dropEvent(event);
-        else
-            Refuse(event);
-    }
-
-    void contextMenuEvent(QContextMenuEvent *event) override
-    {
-        QMenu *menu = createStandardContextMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        // The menu's Paste, known by the toolkit's own caption for it.
-        for (QAction *action : menu->actions()) {
-            if (action->text().section(u'\t', 0, 0) != QLineEdit::tr("&Paste"))
-                continue;
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [this] {
-                if (Fits(QClipboard::Clipboard))
-                    paste();
-                else
-                    emit inputRejected();
-            });
-        }
-        menu->popup(event->globalPos());
-    }
-
-private:
-    bool Fits(QClipboard::Mode mode) const { return Fits(QGuiApplication::clipboard()->text(mode).size()); }
-    bool Fits(qsizetype pasted) const { return text().size() - selectedText().size() + pasted <= MaxBoxText; }
-
-    void Refuse(QEvent *event)
-    {
-        event->accept();
-        emit inputRejected();
-    }
-};
 
 QWidget *MakeControl(const ControlSpec &spec, QWidget *page, const QValidator *validator)
 {
@@ -218,14 +39,14 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page, const QValidator *v
         break;
     }
     case Kind::TextBox: {
-        auto *box = spec.style == Style::ResultBox ? new QLineEdit(page) : new InputBox(page);
-        box->setReadOnly(spec.style == Style::ResultBox);
-        // The limit is the validator's, which refuses an over-long paste
-        // whole; the toolkit's own would cut it without a word.
-        box->setMaxLength(std::numeric_limits<int>::max());
-        if (spec.style != Style::ResultBox)
-            box->setValidator(validator);
-        widget = box;
+        if (spec.style == Style::ResultBox) {
+            auto *box = new QLineEdit(page);
+            box->setReadOnly(true);
+            box->setMaxLength(std::numeric_limits<int>::max()); // a result is never cut
+            widget = box;
+        } else {
+            widget = NewInputBox(page, validator);
+        }
         break;
     }
     case Kind::OptionButton: // its row is there: CheckNames
@@ -242,158 +63,7 @@ QWidget *MakeControl(const ControlSpec &spec, QWidget *page, const QValidator *v
     return widget;
 }
 
-// A page whose Tab key follows its keyboard order. The toolkit's own focus
-// chain lets Tab stop only once in a group of option buttons, where the
-// order visits every button. A page that cycles keeps Tab within itself; from
-// the ends of any other page Tab goes to the tabs (MultiPage).
-class OrderedPage : public QWidget
-{
-public:
-    OrderedPage(Page page, bool cycles)
-        : m_page(page)
-        , m_cycles(cycles)
-    {
-    }
-
-    Page which() const { return m_page; }
-
-    void setOrder(std::vector<QWidget *> order) { m_order = std::move(order); }
-    QWidget *first() const { return m_order.front(); }
-    QWidget *last() const { return m_order.back(); }
-
-protected:
-    bool focusNextPrevChild(bool next) override
-    {
-        const auto at = std::find(m_order.begin(), m_order.end(), focusWidget());
-        if (at == m_order.end())
-            return QWidget::focusNextPrevChild(next);
-        auto index = std::ptrdiff_t(at - m_order.begin()) + (next ? 1 : -1);
-        const auto size = std::ptrdiff_t(m_order.size());
-        if (index < 0 || index >= size) {
-            if (!m_cycles)
-                return QWidget::focusNextPrevChild(next); // on to MultiPage
-            index = (index + size) % size;
-        }
-        m_order[std::size_t(index)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        return true;
-    }
-
-private:
-    std::vector<QWidget *> m_order;
-    Page m_page;
-    bool m_cycles;
-};
-
-// The tab control. Tab goes round the tabs and the page in front, and
-// Shift+Tab the same way back; bringing a page to the front makes its
-// controls if need be and puts the focus in its first box, so that the user
-// can type at once.
-class MultiPage : public QTabWidget
-{
-public:
-    using QTabWidget::QTabWidget;
-
-    // From now on, with the front page's controls made.
-    QMetaObject::Connection focusPagesAsTheyCome(std::function<void(Page)> make)
-    {
-        page()->first()->setFocus(Qt::OtherFocusReason);
-        return connect(this, &QTabWidget::currentChanged, this, [this, make = std::move(make)] {
-            make(page()->which());
-            page()->first()->setFocus(Qt::TabFocusReason);
-        });
-    }
-
-    OrderedPage *page() const { return static_cast<OrderedPage *>(currentWidget()); }
-
-protected:
-    bool focusNextPrevChild(bool next) override
-    {
-        QWidget *focus = window()->focusWidget();
-        if (focus == tabBar()) {
-            (next ? page()->first() : page()->last())->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-        if (focus && page()->isAncestorOf(focus)) { // at an end of the page's order
-            tabBar()->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-        return QTabWidget::focusNextPrevChild(next);
-    }
-};
-
-// The tab control's look: tabs with the narrow padding of classic forms, so
-// that all eight fit the window side by side, and the frame round the pages
-// drawn as start-up needs it. Built on Fusion itself: without a base a proxy
-// takes the desktop's style, which need not be the application's, and which
-// may be a proxy of its own whose drawing asks it, not this one, for the
-// padding, clipping the captions.
-class MultiPageStyle : public QProxyStyle
-{
-public:
-    explicit MultiPageStyle(QStyle *fusion)
-        : QProxyStyle(fusion)
-    {
-    }
-
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
-    {
-        if (metric == PM_TabBarTabHSpace)
-            return 16;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-
-    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-                       const QWidget *widget) const override
-    {
-        if (element == PE_FrameTabWidget)
-            DrawPageFrame(*baseStyle(), option, painter, widget);
-        else
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
-};
-
 } // namespace
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-void EnsureTahoma()
-{
-    static const bool once = [] {
-        // Only installed families count, not the ones the font configuration
-        // would substitute for the name, and looking at the list is cheaper
-        // than asking for that substitution.
-        if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
-            return true;
-        // Only the regular face: Wine's bold file has bold spacing but regular
-        // strokes, so bold captions would not look bold. Bold is drawn from
-        // the regular face instead.
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
-        return true;
-    }();
-    Q_UNUSED(once);
-}
-
-QList<QKeySequence> StandardKeys(QKeySequence::StandardKey key, QKeyCombination common)
-{
-    QList<QKeySequence> bound = QKeySequence::keyBindings(key);
-    if (bound.isEmpty())
-        bound.append(QKeySequence(common));
-    return bound;
-}
-
-QFont FormFont()
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(FontSize);
-    // Every property counts as set, so that nothing of a font the desktop
-    // gives the application or a kind of control (bold, italic, spacing...)
-    // shows through.
-    font.setResolveMask(QFont::AllPropertiesResolved);
-    return font;
-}
 
 struct Form::State
 {
@@ -401,7 +71,7 @@ struct Form::State
     MultiPage *multiPage = nullptr;
     std::array<OrderedPage *, 9> pages{};
     std::array<bool, 9> made{};
-    const LengthLimit *lengthLimit = nullptr;
+    const QValidator *lengthLimit = nullptr;
     // The colours the layout's fixed ones are made for.
     QPalette colours;
     // Worked out on the first control of each kind and style.
@@ -465,7 +135,7 @@ Form::Form(QWidget *window, std::span<const ControlSpec> table)
     tabs->setUsesScrollButtons(false);
     tabs->setElideMode(Qt::ElideNone);
     tabs->setExpanding(false);
-    auto *style = new MultiPageStyle(fusion);
+    QStyle *style = NewMultiPageStyle(fusion);
     style->setParent(multiPage);
     multiPage->setStyle(style);
     tabs->setStyle(style);
@@ -484,7 +154,7 @@ Form::Form(QWidget *window, std::span<const ControlSpec> table)
         multiPage->addTab(page, ToQString(spec.caption));
         state.pages[std::size_t(spec.page)] = page;
     }
-    state.lengthLimit = new LengthLimit(multiPage);
+    state.lengthLimit = NewLengthLimit(multiPage);
     state.controls.reserve(table.size());
 
     multiPage->setCurrentWidget(state.pages[std::size_t(Page::Beams)]);

@@ -23,17 +23,6 @@
 
 namespace msweight {
 
-// Measured on Qt 6.4.2 (xcb and offscreen): GLib's event loop writes to an
-// eventfd for every posted event, and building the window posts one
-// PolishRequest for each of its 267 controls, a system call each. Nothing
-// here uses GLib. It can go when a start with QT_NO_GLIB=0 makes no more
-// system calls than one without (strace -c bench_startup_form).
-void ChooseEventLoop()
-{
-    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
-        qputenv("QT_NO_GLIB", "1");
-}
-
 // Measured on Qt 6.4.2: the raster engine hands any blend of 96 spans or
 // more to the global thread pool, starting its threads on first use. Fusion
 // draws the frame round the pages with translucent lines, and under the clip

@@ -10,10 +10,6 @@
 
 namespace msweight {
 
-// Runs the program on Qt's own event loop rather than GLib's, unless the user
-// has chosen with QT_NO_GLIB. Call before the application object exists.
-void ChooseEventLoop();
-
 // Draws the frame round the pages (PE_FrameTabWidget) with `style` so that
 // no blend reaches the raster engine's threshold for threaded blending: from
 // a small frame drawn once where whole device pixels allow, else in pieces;

@@ -1,4 +1,4 @@
-#include "app/jobmenus.h"
+#include "app/menubar.h"
 
 #include "app/userform1.h"
 #include "numtext/numtext.h"
@@ -36,7 +36,7 @@ constexpr std::pair<const char *, const char *> WindowKeys[] = {
 
 } // namespace
 
-JobMenus::JobMenus(UserForm1 &form)
+CalculatorMenus::CalculatorMenus(UserForm1 &form)
     : QObject(&form)
     , m_form(form)
     , m_menuBar(new QMenuBar(&form))
@@ -63,25 +63,25 @@ JobMenus::JobMenus(UserForm1 &form)
 
     QMenu *edit = m_menuBar->addMenu(tr("&Edit"));
     connect(AddAction(edit, tr("&Copy result"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}), &QAction::triggered,
-            this, &JobMenus::copyResult);
+            this, &CalculatorMenus::copyResult);
 
     QMenu *job = m_menuBar->addMenu(tr("&Job"));
     m_addToSheet = AddAction(job, tr("&Add to sheet"), {QKeySequence(Qt::CTRL | Qt::Key_Return)});
-    connect(m_addToSheet, &QAction::triggered, this, &JobMenus::addToSheet);
+    connect(m_addToSheet, &QAction::triggered, this, &CalculatorMenus::addToSheet);
     connect(AddAction(job, tr("&Show sheet"), {QKeySequence(Qt::CTRL | Qt::Key_J)}), &QAction::triggered, this,
-            &JobMenus::showSheet);
+            &CalculatorMenus::showSheet);
 
     QMenu *help = m_menuBar->addMenu(tr("&Help"));
     connect(AddAction(help, tr("&Keyboard shortcuts"), {QKeySequence::HelpContents}), &QAction::triggered, this,
-            &JobMenus::showShortcuts);
-    connect(AddAction(help, tr("&About"), {}), &QAction::triggered, this, &JobMenus::showAbout);
+            &CalculatorMenus::showShortcuts);
+    connect(AddAction(help, tr("&About"), {}), &QAction::triggered, this, &CalculatorMenus::showAbout);
 
-    connect(&form, &UserForm1::frontPageChanged, this, &JobMenus::frontPageChanged);
+    connect(&form, &UserForm1::frontPageChanged, this, &CalculatorMenus::frontPageChanged);
 }
 
-JobMenus::~JobMenus() = default;
+CalculatorMenus::~CalculatorMenus() = default;
 
-bool JobMenus::mayClose()
+bool CalculatorMenus::mayClose()
 {
     if (!m_sheet)
         return true;
@@ -91,7 +91,7 @@ bool JobMenus::mayClose()
     return true;
 }
 
-SheetWindow &JobMenus::sheet()
+SheetWindow &CalculatorMenus::sheet()
 {
     if (!m_sheet)
         m_sheet = std::make_unique<SheetWindow>();
@@ -100,7 +100,7 @@ SheetWindow &JobMenus::sheet()
 
 // The line weighs what the page's button would write, with the same failure
 // when it cannot: the box's message, or the size not chosen.
-void JobMenus::addToSheet()
+void CalculatorMenus::addToSheet()
 {
     const Calculation *calculation = m_form.FrontCalculation();
     if (!calculation)
@@ -109,7 +109,8 @@ void JobMenus::addToSheet()
         const std::vector<QString> texts = m_form.Texts(*calculation);
         const CatalogueRow *size = m_form.Chosen(*calculation);
         Evaluate(*calculation, texts, DecimalSeparator(), size);
-        sheet().sheet().addLine(*calculation, size, texts);
+        sheet().commitTyping(); // a line being edited keeps what is typed
+        m_sheet->sheet().addLine(*calculation, size, texts);
         // Shown beside the calculator, which keeps the focus for the next item.
         if (!m_sheet->isVisible()) {
             m_sheet->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -120,12 +121,12 @@ void JobMenus::addToSheet()
     });
 }
 
-void JobMenus::showSheet()
+void CalculatorMenus::showSheet()
 {
     sheet().showBeside(&m_form);
 }
 
-void JobMenus::frontPageChanged()
+void CalculatorMenus::frontPageChanged()
 {
     const bool weighs = m_form.FrontCalculation() != nullptr;
     m_addToSheet->setEnabled(weighs);
@@ -134,12 +135,12 @@ void JobMenus::frontPageChanged()
 
 // The front page's result as its box shows it; on "TP" each true length
 // after its row's name, a line each.
-void JobMenus::copyResult()
+void CalculatorMenus::copyResult()
 {
     QApplication::clipboard()->setText(m_form.FrontResult());
 }
 
-void JobMenus::showAbout()
+void CalculatorMenus::showAbout()
 {
     QMessageBox::about(
         &m_form, tr("About %1").arg(ToQString(WindowCaption)),
@@ -155,7 +156,7 @@ void JobMenus::showAbout()
 }
 
 // Made from the menus themselves, so that the list cannot drift from them.
-void JobMenus::showShortcuts()
+void CalculatorMenus::showShortcuts()
 {
     QString rows;
     const auto row = [&rows](const QString &keys, const QString &what) {

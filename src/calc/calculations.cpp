@@ -1,8 +1,5 @@
-#include "app/calculations.h"
+#include "calc/calculations.h"
 
-#include "app/failure.h"
-#include "numtext/numtext.h"
-#include "ui/builder.h"
 #include "ui/layout.h"
 
 #include <algorithm>
@@ -77,6 +74,17 @@ constexpr Calculation Table[] = {
 // clang-format on
 
 } // namespace
+
+NoSelectionFailure::NoSelectionFailure(QString page, QString firstSize)
+    : page(std::move(page))
+{
+    control = std::move(firstSize);
+}
+
+QString NoSelectionFailure::Message() const
+{
+    return QStringLiteral("Choose a size on the \"%1\" page first.").arg(page);
+}
 
 std::span<const Calculation> Calculations()
 {

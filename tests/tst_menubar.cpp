@@ -4,7 +4,7 @@
 // calculator does not close over a sheet with unsaved lines.
 #include "formfixture.h"
 
-#include "app/jobmenus.h"
+#include "app/menubar.h"
 #include "sheet/sheetwindow.h"
 #include "ui/builder.h"
 
@@ -13,7 +13,7 @@
 
 using namespace msweight;
 
-class TestJobMenus : public QObject
+class TestMenuBar : public QObject
 {
     Q_OBJECT
 
@@ -30,24 +30,21 @@ private slots:
     void closingAsksAboutUnsavedLines();
 
 private:
-    JobMenus *menus() const { return f->form->findChild<JobMenus *>(); }
+    CalculatorMenus *menus() const { return f->form->findChild<CalculatorMenus *>(); }
     void addToSheet() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier); }
 
     std::unique_ptr<FormFixture> f;
 };
 
-// Nothing of the sheet, and no print support, until the sheet is used.
-void TestJobMenus::startsWithoutTheSheet()
+// Nothing of the sheet until the sheet is used.
+void TestMenuBar::startsWithoutTheSheet()
 {
     QVERIFY(menus());
     QVERIFY(!menus()->sheetWindow());
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    QVERIFY(maps.open(QIODevice::ReadOnly));
-    QVERIFY(!maps.readAll().contains("PrintSupport"));
 }
 
 // Alt with a menu's key must not take one of the tabs' keys or Alt+0.
-void TestJobMenus::menuAccessKeysKeepClear()
+void TestMenuBar::menuAccessKeysKeepClear()
 {
     const QList<QAction *> titles = menus()->menuBar()->actions();
     QCOMPARE(titles.size(), 4);
@@ -62,7 +59,7 @@ void TestJobMenus::menuAccessKeysKeepClear()
         QVERIFY(!QStringLiteral("PCBASRFT0").contains(key));
 }
 
-void TestJobMenus::sheetWeighsAsThePage_data()
+void TestMenuBar::sheetWeighsAsThePage_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("inputs"); // box, text, ...
@@ -121,7 +118,7 @@ void TestJobMenus::sheetWeighsAsThePage_data()
 }
 
 // One line per Ctrl+Return, with the very text the page's button wrote.
-void TestJobMenus::sheetWeighsAsThePage()
+void TestMenuBar::sheetWeighsAsThePage()
 {
     QFETCH(QString, option);
     QFETCH(QStringList, inputs);
@@ -162,7 +159,7 @@ void TestJobMenus::sheetWeighsAsThePage()
 
 // Adding meets the failure the button meets, with its message, and adds
 // nothing.
-void TestJobMenus::addingFailsAsTheButtonDoes()
+void TestMenuBar::addingFailsAsTheButtonDoes()
 {
     QVERIFY(QTest::qWaitForWindowActive(f->form.get()));
     f->type(QStringLiteral("TextBox4"), QStringLiteral("6"));
@@ -182,7 +179,7 @@ void TestJobMenus::addingFailsAsTheButtonDoes()
 }
 
 // "TP" gives lengths: adding is unavailable there, and the menu says why.
-void TestJobMenus::trueLengthsAreNotAdded()
+void TestMenuBar::trueLengthsAreNotAdded()
 {
     QTest::keyClick(f->form.get(), Qt::Key_T, Qt::AltModifier);
     QAction *add = nullptr;
@@ -208,7 +205,7 @@ void TestJobMenus::trueLengthsAreNotAdded()
 
 // Closing the calculator over unsaved lines asks; Cancel keeps both windows,
 // Discard closes them.
-void TestJobMenus::closingAsksAboutUnsavedLines()
+void TestMenuBar::closingAsksAboutUnsavedLines()
 {
     f->click(QStringLiteral("OptionButton12"));
     f->type(QStringLiteral("TextBox4"), QStringLiteral("6"));
@@ -238,5 +235,5 @@ void TestJobMenus::closingAsksAboutUnsavedLines()
     QVERIFY(!sheet->isVisible());
 }
 
-QTEST_MAIN(TestJobMenus)
-#include "tst_jobmenus.moc"
+QTEST_MAIN(TestMenuBar)
+#include "tst_menubar.moc"

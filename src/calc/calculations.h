@@ -6,6 +6,7 @@
 
 #include "calc/calc.h"
 #include "catalogue/catalogue.h"
+#include "numtext/numtext.h"
 
 #include <QString>
 
@@ -48,6 +49,17 @@ struct Calculation
     bool weighs;                              // gives kilograms; the true lengths do not
     Calculator calculate;
     std::span<const std::string_view> results; // one per row, written row by row
+};
+
+// A page's button was pressed before a size was chosen on that page.
+class NoSelectionFailure : public Failure
+{
+public:
+    // `firstSize`: the page's first option button, where the focus goes.
+    NoSelectionFailure(QString page, QString firstSize);
+    QString Message() const override;
+
+    QString page;
 };
 
 // In the order of the tabs, the flange before the transition piece.

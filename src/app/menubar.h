@@ -15,13 +15,13 @@ namespace msweight {
 class SheetWindow;
 class UserForm1;
 
-class JobMenus : public QObject
+class CalculatorMenus : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit JobMenus(UserForm1 &form);
-    ~JobMenus() override;
+    explicit CalculatorMenus(UserForm1 &form);
+    ~CalculatorMenus() override;
 
     QMenuBar *menuBar() const { return m_menuBar; }
     // The sheet's window, or null before the sheet is first used.

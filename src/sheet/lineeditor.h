@@ -1,0 +1,51 @@
+// The current line of the job sheet in labelled boxes, one for each of its
+// inputs and one for its own rate, with what is wrong with it below. What is
+// typed goes into the sheet as one change when a box is left, or before any
+// command on the sheet runs (commit).
+#pragma once
+
+#include "sheet/jobsheet.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace msweight {
+
+class LineEditor : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit LineEditor(JobSheet &sheet, QWidget *parent = nullptr);
+
+    // Shows line `row`, or no line where it is out of range.
+    void showLine(int row);
+    int shownRow() const { return m_row; }
+    // Enters into the sheet whatever a box holds that the line does not.
+    void commit();
+
+private:
+    void commitInput(std::size_t input);
+    void commitRate();
+
+    JobSheet &m_sheet;
+    std::array<QLabel *, 6> m_labels{};
+    std::array<QLineEdit *, 6> m_inputs{};
+    QLineEdit *m_rate;
+    QLabel *m_fault;
+    int m_row = -1;
+};
+
+// Sets a label's text, and lets screen readers hear the new one.
+void Announce(QLabel *label, const QString &text);
+
+// A warning sign inside a box whose text does not convert, the box's
+// description saying why; none where `fault` is empty. No colours: the
+// desktop's theme stays whole.
+void MarkFault(QLineEdit *box, const QString &fault);
+
+} // namespace msweight

@@ -1,0 +1,74 @@
+#include "sheet/sheetline.h"
+
+#include "numtext/numtext.h"
+#include "ui/layout.h"
+
+namespace msweight {
+
+std::size_t QuantityInput(const Calculation &calculation)
+{
+    for (std::size_t i = 0; i < calculation.inputs.size(); ++i) {
+        if (calculation.inputs[i].field == Field::Quantity)
+            return i;
+    }
+    qFatal("msweight: %s has no quantity", calculation.button.data());
+}
+
+bool HasUnitWeight(const Calculation &calculation)
+{
+    return calculation.sized && calculation.page != Page::Plates;
+}
+
+QString InputCaption(const CalculationInput &input)
+{
+    return ToQString(NamingCaption(input.box));
+}
+
+QString MoneyText(double amount, QStringView separator)
+{
+    QString text = QString::number(amount, 'f', 2);
+    if (text == QLatin1String("-0.00"))
+        text.remove(0, 1);
+    return text.replace(QChar(u'.'), separator.toString());
+}
+
+QString RateFailure(const QString &rate, QStringView separator)
+{
+    ConversionFailure failure(rate, separator);
+    failure.box = QStringLiteral("Rate per kg");
+    return failure.Message();
+}
+
+LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator)
+{
+    LineResult result;
+    try {
+        result.weight = Evaluate(*line.calculation, line.inputs, separator, line.size);
+    } catch (const ConversionFailure &failure) {
+        result.failure = failure.Message();
+        for (std::size_t i = 0; i < line.calculation->inputs.size(); ++i) {
+            if (ToQString(line.calculation->inputs[i].box) == failure.control)
+                result.failedInput = int(i);
+        }
+    } catch (const Failure &failure) {
+        result.failure = failure.Message();
+    }
+
+    const QString &rate = line.rate.isEmpty() ? sheetRate : line.rate;
+    result.rated = !rate.isEmpty();
+    if (!result.rated)
+        return result;
+    const std::optional<double> perKg = ParseNumber(rate, separator);
+    if (!perKg) {
+        result.rateFailure = RateFailure(rate, separator);
+    } else if (result.weight) {
+        const double amount = *result.weight * *perKg;
+        if (std::isfinite(amount))
+            result.amount = amount;
+        else
+            result.rateFailure = ArithmeticFailure().Message();
+    }
+    return result;
+}
+
+} // namespace msweight

@@ -1,0 +1,64 @@
+// A line of the job sheet as the user made it, and what it comes to: worked
+// out by the very calculation its page runs, so that the sheet gives what
+// the page gives.
+#pragma once
+
+#include "calc/calculations.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace msweight {
+
+// A line as the user made it, which is all that is saved.
+struct SheetLine
+{
+    const Calculation *calculation = nullptr; // one that weighs
+    const CatalogueRow *size = nullptr;       // null for the flange and the transition piece
+    std::vector<QString> inputs;              // as typed, in the order of calculation->inputs
+    QString rate;                             // its own rate per kg as typed; empty: the sheet's
+
+    bool operator==(const SheetLine &) const = default;
+};
+
+struct SheetContents
+{
+    QString jobName;
+    QString sheetRate; // per kg, as typed; may be empty
+    std::vector<SheetLine> lines;
+
+    bool operator==(const SheetContents &) const = default;
+};
+
+// What a line comes to.
+struct LineResult
+{
+    std::optional<double> weight;
+    QString failure;      // why there is no weight
+    int failedInput = -1; // the input whose text does not convert
+    std::optional<double> amount;
+    QString rateFailure; // the rate given does not convert
+    bool rated = false;  // a rate applies to the line
+};
+
+// Works `line` out as its page would, with `separator` as the decimal
+// separator; `sheetRate` applies where the line has no rate of its own.
+LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator);
+
+// The input of `calculation` that holds the quantity.
+std::size_t QuantityInput(const Calculation &calculation);
+// Sections and bars: the size is a weight per metre (a plate's is a thickness).
+bool HasUnitWeight(const Calculation &calculation);
+// The caption of the label of an input, without the heading of its half of
+// the page: the line's item names that.
+QString InputCaption(const CalculationInput &input);
+
+// An amount of money: two decimals, no grouping.
+QString MoneyText(double amount, QStringView separator);
+
+// Why a rate per kg does not convert, naming its box.
+QString RateFailure(const QString &rate, QStringView separator);
+
+} // namespace msweight
