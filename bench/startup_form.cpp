@@ -7,7 +7,6 @@
 
 int main(int argc, char *argv[])
 {
-    msweight::PrepareEnvironment();
     QApplication app(argc, argv);
     msweight::PrepareApplication();
     msweight::UserForm1 form;
