@@ -2,6 +2,9 @@
 // totals that stay exact through any history of edits; rates and amounts
 // with a comma as the decimal separator.
 #include "sheet/jobsheet.h"
+#include "sheet/sheetexport.h"
+
+#include <QMimeData>
 
 #include <QtTest>
 
@@ -45,6 +48,7 @@ private slots:
     void totalsStayExact();
     void rates_data();
     void rates();
+    void copiedCellsKeepTheirText();
 };
 
 void TestJobSheet::editsUndoAndTotals()
@@ -179,5 +183,17 @@ void TestJobSheet::rates()
     QCOMPARE(sheet.amountTotalText(), total);
 }
 
-QTEST_MAIN(TestJobSheet)
+// A spreadsheet takes the HTML first: markup typed into a box stays text.
+void TestJobSheet::copiedCellsKeepTheirText()
+{
+    JobSheet sheet(u"."_s);
+    sheet.addLine(Named(u"ISMC channel"), Size("OptionButton1"), {u"<b>6</b> & 7"_s, u"1\t2"_s});
+    const auto copied = SheetCells(sheet, {0});
+    QVERIFY2(copied->html().contains(u"<td>LENGTH (in Meter) = &lt;b&gt;6&lt;/b&gt; &amp; 7</td>"_s),
+             qPrintable(copied->html()));
+    QVERIFY(!copied->html().contains(u"<b>"_s));
+    QVERIFY(copied->text().startsWith(u"ISMC channel\tMC - 75 x 40\tLENGTH (in Meter) = <b>6</b> & 7\t1 2\t"_s));
+}
+
+QTEST_GUILESS_MAIN(TestJobSheet)
 #include "tst_jobsheet.moc"

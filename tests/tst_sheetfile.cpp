@@ -1,6 +1,8 @@
 // The sheet's CSV file: awkward sheets come back identical through a file,
-// with either decimal separator, and the file is one a spreadsheet reads
-// as a table without running any of its texts as a formula.
+// with either decimal separator; the file is one a spreadsheet reads as a
+// table without running any of its texts as a formula; a bad file is refused
+// naming its line and column, and a weight that disagrees with its inputs is
+// worked out again.
 #include "sheet/sheetfile.h"
 
 #include <QtTest>
@@ -15,6 +17,37 @@ SheetLine Line(QStringView item, const char *button, std::vector<QString> inputs
     return {CalculationNamed(item), button ? FindRow(button).row : nullptr, std::move(inputs), std::move(rate)};
 }
 
+// A row of the file, its cells named by column.
+QByteArray Row(const QHash<QString, QString> &cells)
+{
+    QStringList row;
+    for (QStringView column : SheetFileColumns())
+        row << cells.value(column.toString());
+    return row.join(u',').toUtf8() + "\r\n";
+}
+
+QByteArray Header()
+{
+    QStringList names;
+    for (QStringView column : SheetFileColumns())
+        names << column.toString();
+    return names.join(u',').toUtf8() + "\r\n";
+}
+
+// 6 m x 10 of MC - 75 x 40, 408 kg.
+QHash<QString, QString> ChannelRow()
+{
+    return {{u"Job"_s, u"Shed"_s},       {u"Item"_s, u"ISMC channel"_s}, {u"Size"_s, u"MC - 75 x 40"_s},
+            {u"Length (m)"_s, u"6"_s},   {u"Quantity"_s, u"10"_s},       {u"Unit weight (kg/m)"_s, u"6.8"_s},
+            {u"Weight (kg)"_s, u"408"_s}};
+}
+
+QHash<QString, QString> With(QHash<QString, QString> row, const QString &column, const QString &text)
+{
+    row[column] = text;
+    return row;
+}
+
 } // namespace
 
 class TestSheetFile : public QObject
@@ -25,12 +58,15 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void spreadsheetReadsIt();
+    void read_data();
+    void read();
 };
 
 void TestSheetFile::roundTrip_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<SheetContents>("contents");
+    QTest::addColumn<QString>("formula"); // a text that the file must keep from running
 
     QTest::newRow("point") << u"."_s
                            << SheetContents{u"=HYPERLINK(\"http://x\",\"y\"), Ståhl & Co"_s,
@@ -40,14 +76,36 @@ void TestSheetFile::roundTrip_data()
                                              Line(u"Plate", "OptionButton29", {u"2"_s, u"1,5 m"_s, u"3"_s}, u"-1"_s),
                                              Line(u"Flange", nullptr, {u"1.2"_s, u"0.8"_s, u"line\nbreak"_s, u"@2"_s}),
                                              Line(u"Transition piece", nullptr,
-                                                  {u" 1 "_s, u"0.5"_s, u"0.3"_s, u"1e-3"_s, u"\"6\""_s, u""_s})}};
+                                                  {u" 1 "_s, u"0.5"_s, u"0.3"_s, u"1e-3"_s, u"\"6\""_s, u""_s})}}
+                           << QString();
     QTest::newRow("comma") << u","_s
                            << SheetContents{u"Müller, Halle 3\r\nNord"_s,
                                             u"2,5"_s,
                                             {Line(u"Round bar", "OptionButton40", {u"2"_s, u"6,5"_s}),
                                              Line(u"ISA angle", "OptionButton141", {u"1.5"_s, u"-2"_s}, u"=1+1"_s),
-                                             Line(u"Flange", nullptr, {u"1,2"_s, u"0,8"_s, u"10"_s, u"-1,5E-3"_s})}};
-    QTest::newRow("nothing but a job") << u","_s << SheetContents{u"-"_s, u"'"_s, {}};
+                                             Line(u"Flange", nullptr, {u"1,2"_s, u"0,8"_s, u"10"_s, u"-1,5E-3"_s})}}
+                           << QString();
+    QTest::newRow("nothing but a job") << u","_s << SheetContents{u"-"_s, u"'"_s, {}} << QString();
+    // Weights of 15 and more digits, as the program writes them.
+    QTest::newRow("15 digits") << u"."_s
+                               << SheetContents{u"Shed"_s,
+                                                {},
+                                                {Line(u"ISMC channel", "OptionButton2", {u"7.3"_s, u"3"_s}),
+                                                 Line(u"ISMB beam", "OptionButton13", {u"0.1"_s, u"3"_s})}}
+                               << QString();
+    QTest::newRow("lone carriage returns")
+        << u"."_s
+        << SheetContents{u"a\rb\r"_s,
+                         u"\r2"_s,
+                         {Line(u"Flange", nullptr, {u"\r"_s, u"0.8\r"_s, u"1\r\r2"_s, u"\n\r"_s})}}
+        << QString();
+    // Each text a spreadsheet would take for a formula, in every text cell.
+    for (const QString &lead : {u"="_s, u"+"_s, u"-"_s, u"@"_s, u"\t"_s, u"\r"_s, u"'"_s}) {
+        const QString text = lead + u"1+1"_s;
+        QTest::newRow(qPrintable(u"formula after U+%1"_s.arg(int(lead.front().unicode()), 4, 16, QChar(u'0'))))
+            << u"."_s << SheetContents{text, text, {Line(u"ISMC channel", "OptionButton1", {text, text}, text)}}
+            << text;
+    }
 }
 
 void TestSheetFile::roundTrip()
@@ -55,7 +113,15 @@ void TestSheetFile::roundTrip()
     QFETCH(QString, separator);
     QFETCH(SheetContents, contents);
 
-    const auto read = ReadSheet(WriteSheet(contents, separator), separator);
+    QFETCH(QString, formula);
+
+    const QByteArray file = WriteSheet(contents, separator);
+    // Written only after an apostrophe, which keeps it text.
+    if (!formula.isEmpty()) {
+        QVERIFY(file.count(formula.toUtf8()) >= 5);
+        QCOMPARE(file.count(formula.toUtf8()), file.count("'" + formula.toUtf8()));
+    }
+    const auto read = ReadSheet(file, separator);
     const QString *why = std::get_if<QString>(&read);
     QVERIFY2(!why, qPrintable(why ? *why : QString()));
     QCOMPARE(std::get<SheetFile>(read).contents, contents);
@@ -81,6 +147,88 @@ void TestSheetFile::spreadsheetReadsIt()
     // a point.
     QCOMPARE(records[1], "'=cmd|' /C calc'!A0,ISMC channel,MC - 75 x 40,-6.5,,,,,,,10,6.8,-442,'@SUM(1),,\r");
     QCOMPARE(records[2], "'=cmd|' /C calc'!A0,Flange,,,,1.2,0.8,,,10,2,,98.596,3,,295.79\r");
+}
+
+void TestSheetFile::read_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("why");         // empty where the file is read
+    QTest::addColumn<QStringList>("weights"); // the lines' weights as read
+    QTest::addColumn<QList<int>>("reworked"); // the file's lines worked out again
+
+    const QByteArray good = Row(ChannelRow());
+    const auto refused = [&](const char *name, const QByteArray &file, const QString &why) {
+        QTest::newRow(name) << file << why << QStringList() << QList<int>();
+    };
+    refused("not UTF-8",
+            Header() + good
+                + "Sh\xE5"
+                  "d,ISMC channel",
+            u"Line 3, column 1: \"Sh\uFFFDd\" is not UTF-8 text; save the file as UTF-8."_s);
+    refused("a quote inside a field", Header() + "Sh\"ed,ISMC channel\r\n",
+            u"Line 2, column 1: a quote inside \"Sh\"ed\", a field that does not begin with one."_s);
+    refused("text after a closing quote", Header() + "\"Shed\"x,ISMC channel\r\n",
+            u"Line 2, column 1: text after the closing quote of \"Shed\"."_s);
+    refused("a quote never closed", Header() + good + "Shed,\"ISMC\r\nchannel",
+            u"Line 3, column 2: the quoted field \"ISMC\r\nchannel\" has no closing quote."_s);
+    const QString threeLines = u"\"Shed\r\nNorth\rbay\""_s;
+    refused("a bad line after a cell of three lines",
+            Header() + Row(With(ChannelRow(), u"Job"_s, threeLines))
+                + Row(With(With(ChannelRow(), u"Job"_s, threeLines), u"Size"_s, u"MC - 9"_s)),
+            u"Line 5, column 3 (Size): \"MC - 9\" is not a size of ISMC channel."_s);
+    refused("an unknown item", Header() + Row(With(ChannelRow(), u"Item"_s, u"Pipe"_s)),
+            u"Line 2, column 2 (Item): \"Pipe\" is not an item of a job sheet."_s);
+    refused("true lengths weigh nothing", Header() + Row(With(ChannelRow(), u"Item"_s, u"True lengths"_s)),
+            u"Line 2, column 2 (Item): \"True lengths\" is not an item of a job sheet."_s);
+    refused("an unknown size", Header() + good + Row(With(ChannelRow(), u"Size"_s, u"MC - 999"_s)),
+            u"Line 3, column 3 (Size): \"MC - 999\" is not a size of ISMC channel."_s);
+    refused("an unknown column", Header().replace("Amount", "Colour"),
+            u"Line 1, column 16: \"Colour\" is not a column of a job sheet."_s);
+    refused("a missing column", Header().replace(",Amount", ""), u"Line 1: the column \"Amount\" is missing."_s);
+    refused("too few fields", Header() + "Shed,ISMC channel,MC - 75 x 40\r\n",
+            u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 16 columns."_s);
+    refused("a text where a number must be", Header() + Row(With(ChannelRow(), u"Weight (kg)"_s, u"heavy"_s)),
+            u"Line 2, column 13 (Weight (kg)): \"heavy\" is not a number."_s);
+    refused("an input the item does not take", Header() + Row(With(ChannelRow(), u"Diameter (m)"_s, u"2"_s)),
+            u"Line 2, column 8 (Diameter (m)): a ISMC channel takes no diameter, but \"2\" is given."_s);
+    refused("another job", Header() + good + Row(With(ChannelRow(), u"Job"_s, QString(50, u'x'))),
+            u"Line 3, column 1 (Job): \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…\" differs from the job named on "
+            u"line 2."_s);
+    refused("empty", QByteArray("\xEF\xBB\xBF"),
+            u"Line 1: the file is empty; a job sheet begins with a row of column names."_s);
+    refused("a cell longer than a box takes",
+            Header() + good + Row(With(ChannelRow(), u"Quantity"_s, QString(32768, u'1'))),
+            u"Line 3, column 11 (Quantity): the text has 32768 characters, more than the 32767 a box takes."_s);
+
+    QTest::newRow("a cell as long as a box takes") << Header() + Row(With(ChannelRow(), u"Job"_s, QString(32767, u'j')))
+                                                   << QString() << QStringList{u"408"_s} << QList<int>();
+    QTest::newRow("weights that disagree")
+        << Header() + good + Row(With(ChannelRow(), u"Weight (kg)"_s, u"400"_s))
+            + Row(With(ChannelRow(), u"Weight (kg)"_s, u"408.0"_s)) + Row(With(ChannelRow(), u"Weight (kg)"_s, {}))
+        << QString() << QStringList{u"408"_s, u"408"_s, u"408"_s, u"408"_s} << QList<int>{3, 5};
+}
+
+void TestSheetFile::read()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, why);
+    QFETCH(QStringList, weights);
+    QFETCH(QList<int>, reworked);
+
+    const auto read = ReadSheet(file, u"."_s);
+    if (!why.isEmpty()) {
+        QVERIFY(std::holds_alternative<QString>(read));
+        QCOMPARE(std::get<QString>(read), why);
+        return;
+    }
+    const QString *fault = std::get_if<QString>(&read);
+    QVERIFY2(!fault, qPrintable(fault ? *fault : QString()));
+    const SheetFile &sheet = std::get<SheetFile>(read);
+    QStringList read_;
+    for (const SheetLine &line : sheet.contents.lines)
+        read_ << NumberToText(*WorkOut(line, sheet.contents.sheetRate, u".").weight, u".");
+    QCOMPARE(read_, weights);
+    QCOMPARE(sheet.reworked, reworked);
 }
 
 QTEST_GUILESS_MAIN(TestSheetFile)

@@ -79,8 +79,12 @@ private slots:
     void savesWhatIsBeingTyped();
     void closePrompt_data();
     void closePrompt();
+    void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
-    void openRefusesABadFile_data();
+    void asksBeforeReplacing_data();
+    void asksBeforeReplacing();
+    void commandsKeepWhatIsTyped_data();
+    void commandsKeepWhatIsTyped();
     void openRefusesABadFile();
     void openReworksADisagreeingWeight();
     void printAndPdf_data();
@@ -121,11 +125,13 @@ private:
     SheetWindow::Answer answer = SheetWindow::Answer::Cancel;
     std::function<int(QDialog &)> printDialog;
     QStringList questions, informed, failures;
+    bool replace = false;
 };
 
 void TestSheetWindow::init()
 {
     questions.clear();
+    replace = false;
     informed.clear();
     failures.clear();
     chosenFile.clear();
@@ -136,6 +142,10 @@ void TestSheetWindow::init()
     dialogs.askToSave = [this](QWidget *, const QString &question) {
         questions << question;
         return answer;
+    };
+    dialogs.askToReplace = [this](QWidget *, const QString &question) {
+        questions << question;
+        return replace;
     };
     dialogs.inform = [this](QWidget *, const QString &message) { informed << message; };
     dialogs.fail = [this](QWidget *, const QString &message) { failures << message; };
@@ -248,10 +258,12 @@ void TestSheetWindow::closePrompt_data()
     QTest::addColumn<bool>("closes");
     QTest::addColumn<int>("linesAfter");
     QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("typing"); // the lines saved, a box being typed in
 
-    QTest::newRow("save") << SheetWindow::Answer::Save << true << 2 << true;
-    QTest::newRow("discard") << SheetWindow::Answer::Discard << true << 0 << false;
-    QTest::newRow("cancel") << SheetWindow::Answer::Cancel << false << 2 << false;
+    QTest::newRow("save") << SheetWindow::Answer::Save << true << 2 << true << false;
+    QTest::newRow("discard") << SheetWindow::Answer::Discard << true << 0 << false << false;
+    QTest::newRow("cancel") << SheetWindow::Answer::Cancel << false << 2 << false << false;
+    QTest::newRow("cancel, typing") << SheetWindow::Answer::Cancel << false << 2 << false << true;
 }
 
 void TestSheetWindow::closePrompt()
@@ -260,6 +272,7 @@ void TestSheetWindow::closePrompt()
     QFETCH(bool, closes);
     QFETCH(int, linesAfter);
     QFETCH(bool, saved);
+    QFETCH(bool, typing);
 
     // Closing an unchanged sheet asks nothing.
     QVERIFY(window->close());
@@ -267,6 +280,11 @@ void TestSheetWindow::closePrompt()
     window->show();
 
     addChannelAndBeam();
+    if (typing) {
+        sheet().undoStack().setClean();
+        part<QLineEdit>("Input1")->setFocus();
+        QTest::keyClicks(part<QLineEdit>("Input1"), u"5"_s);
+    }
     this->answer = answer;
     chosenFile = dir.filePath(u"closing.csv"_s);
     QFile::remove(chosenFile);
@@ -279,72 +297,112 @@ void TestSheetWindow::closePrompt()
     QVERIFY(failures.isEmpty());
 }
 
+void TestSheetWindow::failedSaveKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("save") << false;
+    QTest::newRow("export as PDF") << true;
+}
+
 // A name one short of the longest a file may have: the new file, written
 // beside it under a longer name first, cannot be, whoever runs the test.
 void TestSheetWindow::failedSaveKeepsTheOldFile()
 {
+    QFETCH(bool, pdf);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QString(250, u'j') + u".csv"_s);
+    const QString path = folder.filePath(QString(250, u'j') + (pdf ? u".pdf"_s : u".csv"_s));
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("the old sheet");
     old.close();
 
     addChannelAndBeam();
-    QVERIFY(!window->saveTo(path));
+    QVERIFY(pdf ? !window->exportPdfTo(path) : !window->saveTo(path));
     QCOMPARE(failures.size(), 1);
-    QVERIFY2(failures.front().startsWith(u"Cannot save "_s + path + u": "_s), qPrintable(failures.front()));
-    QVERIFY(failures.front().size() > (u"Cannot save "_s + path + u": "_s).size()); // and why
+    const QString doing = (pdf ? u"Cannot export "_s : u"Cannot save "_s) + path + u": "_s;
+    QVERIFY2(failures.front().startsWith(doing), qPrintable(failures.front()));
+    QVERIFY(failures.front().size() > doing.size()); // and why
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), "the old sheet");
     QVERIFY(window->isWindowModified());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no half-written file left behind
 }
 
-void TestSheetWindow::openRefusesABadFile_data()
+// The name typed in the file dialog gets its suffix; a file of that name is
+// replaced only if the user says so.
+void TestSheetWindow::asksBeforeReplacing_data()
 {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("why");
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<bool>("replace");
 
-    const QByteArray good = Row(ChannelRow());
-    const auto row
-        = [&](const char *name, const QByteArray &file, const QString &why) { QTest::newRow(name) << file << why; };
-    row("not UTF-8",
-        Header() + good
-            + "Sh\xE5"
-              "d,ISMC channel",
-        u"Line 3, column 1: \"Sh\uFFFDd\" is not UTF-8 text; save the file as UTF-8."_s);
-    row("a quote inside a field", Header() + "Sh\"ed,ISMC channel\r\n",
-        u"Line 2, column 1: a quote inside \"Sh\"ed\", a field that does not begin with one."_s);
-    row("text after a closing quote", Header() + "\"Shed\"x,ISMC channel\r\n",
-        u"Line 2, column 1: text after the closing quote of \"Shed\"."_s);
-    row("a quote never closed", Header() + good + "Shed,\"ISMC\r\nchannel",
-        u"Line 3, column 2: the quoted field \"ISMC\r\nchannel\" has no closing quote."_s);
-    row("an unknown item", Header() + Row(With(ChannelRow(), u"Item"_s, u"Pipe"_s)),
-        u"Line 2, column 2 (Item): \"Pipe\" is not an item of a job sheet."_s);
-    row("true lengths weigh nothing", Header() + Row(With(ChannelRow(), u"Item"_s, u"True lengths"_s)),
-        u"Line 2, column 2 (Item): \"True lengths\" is not an item of a job sheet."_s);
-    row("an unknown size", Header() + good + Row(With(ChannelRow(), u"Size"_s, u"MC - 999"_s)),
-        u"Line 3, column 3 (Size): \"MC - 999\" is not a size of ISMC channel."_s);
-    row("an unknown column", Header().replace("Amount", "Colour"),
-        u"Line 1, column 16: \"Colour\" is not a column of a job sheet."_s);
-    row("a missing column", Header().replace(",Amount", ""), u"Line 1: the column \"Amount\" is missing."_s);
-    row("too few fields", Header() + "Shed,ISMC channel,MC - 75 x 40\r\n",
-        u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 16 columns."_s);
-    row("a text where a number must be", Header() + Row(With(ChannelRow(), u"Weight (kg)"_s, u"heavy"_s)),
-        u"Line 2, column 13 (Weight (kg)): \"heavy\" is not a number."_s);
-    row("an input the item does not take", Header() + Row(With(ChannelRow(), u"Diameter (m)"_s, u"2"_s)),
-        u"Line 2, column 8 (Diameter (m)): a ISMC channel takes no diameter, but \"2\" is given."_s);
-    row("another job", Header() + good + Row(With(ChannelRow(), u"Job"_s, QString(50, u'x'))),
-        u"Line 3, column 1 (Job): \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…\" differs from the job named on line 2."_s);
-    row("empty", QByteArray("\xEF\xBB\xBF"),
-        u"Line 1: the file is empty; a job sheet begins with a row of column names."_s);
+    QTest::newRow("Save As, No") << false << false;
+    QTest::newRow("Save As, Yes") << false << true;
+    QTest::newRow("Export PDF, No") << true << false;
+    QTest::newRow("Export PDF, Yes") << true << true;
 }
 
+void TestSheetWindow::asksBeforeReplacing()
+{
+    QFETCH(bool, pdf);
+    QFETCH(bool, replace);
+
+    const QString path = dir.filePath(pdf ? u"Shed.pdf"_s : u"Shed.csv"_s);
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    old.write("the old file");
+    old.close();
+    addChannelAndBeam();
+    chosenFile = dir.filePath(u"Shed"_s);
+    this->replace = replace;
+    QCOMPARE(pdf ? window->exportPdf() : window->saveAs(), replace);
+    QCOMPARE(questions,
+             QStringList{(pdf ? u"Shed.pdf"_s : u"Shed.csv"_s) + u" already exists. Do you want to replace it?"_s});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll() == "the old file", !replace);
+    QCOMPARE(window->isWindowModified(), pdf || !replace);
+}
+
+// What is typed in a line's box goes into that line before a command acts.
+void TestSheetWindow::commandsKeepWhatIsTyped_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("channelAt");    // the channel's line after it
+    QTest::addColumn<QString>("quantity"); // the channel's quantity after it
+
+    QTest::newRow("move down") << u"MoveDown"_s << 1 << u"99"_s;
+    QTest::newRow("undo") << u"Undo"_s << 0 << u"10"_s;
+    QTest::newRow("copy") << u"Copy"_s << 0 << u"99"_s;
+}
+
+void TestSheetWindow::commandsKeepWhatIsTyped()
+{
+    QFETCH(QString, command);
+    QFETCH(int, channelAt);
+    QFETCH(QString, quantity);
+
+    addChannelAndBeam();
+    part<QTableView>("Lines")->setCurrentIndex(sheet().index(0, 0));
+    auto *box = part<QLineEdit>("Input2");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, u"99"_s);
+    part<QAction>(qPrintable(command))->trigger();
+
+    QCOMPARE(cell(channelAt, JobSheet::ItemColumn), u"ISMC channel"_s);
+    QCOMPARE(cell(channelAt, JobSheet::QuantityColumn), quantity);
+    QCOMPARE(box->text(), quantity);
+    // The line moved, or the line it was, stays the one selected.
+    const QModelIndexList selected = part<QTableView>("Lines")->selectionModel()->selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.front().row(), channelAt);
+    QCOMPARE(part<QTableView>("Lines")->currentIndex().row(), channelAt);
+}
+
+// The file's faults are tst_sheetfile's; here the window's answer to one.
 void TestSheetWindow::openRefusesABadFile()
 {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, why);
+    const QByteArray file = Header() + Row(With(ChannelRow(), u"Item"_s, u"Pipe"_s));
+    const QString why = u"Line 2, column 2 (Item): \"Pipe\" is not an item of a job sheet."_s;
 
     addChannelAndBeam();
     sheet().setJobName(u"Before"_s);

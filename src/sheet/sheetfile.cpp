@@ -233,6 +233,14 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
         const auto fault = [&](Column c, const QString &message) {
             return At(record.line, where[c] + 1, Names[c].toString(), message);
         };
+        // Every cell goes into a box of the sheet, which would cut it.
+        for (int c = 0; c < ColumnCount; ++c) {
+            if (const qsizetype length = cell(Column(c)).size(); length > MaxBoxText)
+                return fault(Column(c),
+                             QStringLiteral("the text has %1 characters, more than the %2 a box takes.")
+                                 .arg(length)
+                                 .arg(MaxBoxText));
+        }
 
         const QString job = cell(Job).startsWith(u'\'') ? cell(Job).mid(1) : cell(Job);
         const QString sheetRate = ReadNumberCell(cell(SheetRate), separator);
