@@ -104,15 +104,15 @@ void BenchNumText::refusedText()
     QVERIFY(!ParseNumber(text, separator));
     const ConversionFailure first(text, separator);
     QCOMPARE(first.fault, fault);
-    QVERIFY(first.Message().size() < 100); // the text is quoted short
+    QVERIFY(first.message().size() < 100); // the text is quoted short
 
     QString message;
     QBENCHMARK
     {
         const ConversionFailure failure(text, separator);
-        message = failure.Message();
+        message = failure.message();
     }
-    QCOMPARE(message, first.Message());
+    QCOMPARE(message, first.message());
 }
 
 QTEST_GUILESS_MAIN(BenchNumText)

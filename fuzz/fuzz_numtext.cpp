@@ -356,8 +356,8 @@ void CheckFault(const QString &text, QStringView separator)
     failure.box = QStringLiteral("QTY.");
     if (failure.fault != fault)
         FailFault("the failure carries another fault than FaultOf's", text, separator, failure.fault, fault);
-    if (!failure.Message().startsWith(QStringLiteral("QTY.: ") + msweight::QuotedForMessage(text)))
-        Fail(("the message does not start with the box and the quoted text: \"" + Printable(failure.Message()) + "\"")
+    if (!failure.message().startsWith(QStringLiteral("QTY.: ") + msweight::QuotedForMessage(text)))
+        Fail(("the message does not start with the box and the quoted text: \"" + Printable(failure.message()) + "\"")
                  .c_str(),
              text, separator, std::nullopt, std::nullopt);
 }

@@ -59,7 +59,7 @@ public:
     T *control(const QString &name) const
     {
         const QByteArray latin1 = name.toLatin1();
-        QWidget *found = form->Control(std::string_view(latin1.data(), std::size_t(latin1.size())));
+        QWidget *found = form->control(std::string_view(latin1.data(), std::size_t(latin1.size())));
         T *widget = found ? qobject_cast<T *>(found) : form->findChild<T *>(name);
         if (!widget)
             qFatal("no control %s", qPrintable(name));

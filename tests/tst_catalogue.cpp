@@ -64,7 +64,7 @@ const CatalogueTable &Table(std::string_view name)
 class Recorder : public SelectionTarget
 {
 public:
-    void StoreRow(const RowRef &ref) override
+    void storeRow(const RowRef &ref) override
     {
         steps << QStringLiteral("Page%1=%2").arg(int(ref.table->page)).arg(ref.row->Value);
     }

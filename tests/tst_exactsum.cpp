@@ -64,17 +64,17 @@ void TestExactSum::sum()
     // In order, and again in the reverse order with the subtractions first.
     ExactSum forward;
     for (double term : added)
-        forward.Add(term);
+        forward.add(term);
     for (double term : subtracted)
-        forward.Subtract(term);
+        forward.subtract(term);
     ExactSum backward;
     for (auto term = subtracted.crbegin(); term != subtracted.crend(); ++term)
-        backward.Subtract(*term);
+        backward.subtract(*term);
     for (auto term = added.crbegin(); term != added.crend(); ++term)
-        backward.Add(*term);
+        backward.add(*term);
 
     for (const ExactSum *sum : {&forward, &backward}) {
-        const std::optional<double> value = sum->Value();
+        const std::optional<double> value = sum->value();
         QCOMPARE(value.has_value(), !beyond);
         if (value)
             QCOMPARE(std::bit_cast<quint64>(*value), std::bit_cast<quint64>(expected));

@@ -564,7 +564,7 @@ void NumberTextTest::failureMessage()
 
     ConversionFailure failure(text, separator);
     failure.box = box;
-    QCOMPARE(failure.Message(), expected);
+    QCOMPARE(failure.message(), expected);
     QCOMPARE(failure.text, text); // all of it: only the message shortens
 }
 

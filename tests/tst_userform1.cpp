@@ -410,14 +410,14 @@ void TestUserForm1::clickHandlersByName()
     int handlers = 0;
     for (const ControlSpec &spec : Controls()) {
         const bool clickable = spec.kind == Kind::OptionButton || spec.kind == Kind::CommandButton;
-        QCOMPARE(f->form->ClickHandler(spec.name) != nullptr, clickable);
+        QCOMPARE(f->form->clickHandler(spec.name) != nullptr, clickable);
         handlers += clickable;
     }
     QCOMPARE(handlers, 153 + 9);
-    (*f->form->ClickHandler("OptionButton102"))(); // 35x6, 3.0 kg/m
+    (*f->form->clickHandler("OptionButton102"))(); // 35x6, 3.0 kg/m
     f->type(QStringLiteral("TextBox29"), QStringLiteral("2"));
     f->type(QStringLiteral("TextBox30"), QStringLiteral("5"));
-    (*f->form->ClickHandler("CommandButton8"))();
+    (*f->form->clickHandler("CommandButton8"))();
     QCOMPARE(f->text(QStringLiteral("TextBox31")), QStringLiteral("30"));
 }
 

@@ -102,12 +102,12 @@ SheetWindow &CalculatorMenus::sheet()
 // when it cannot: the box's message, or the size not chosen.
 void CalculatorMenus::addToSheet()
 {
-    const Calculation *calculation = m_form.FrontCalculation();
+    const Calculation *calculation = m_form.frontCalculation();
     if (!calculation)
         return;
-    m_form.Run([&] {
-        const std::vector<QString> texts = m_form.Texts(*calculation);
-        const CatalogueRow *size = m_form.Chosen(*calculation);
+    m_form.run([&] {
+        const std::vector<QString> texts = m_form.inputTexts(*calculation);
+        const CatalogueRow *size = m_form.chosenSize(*calculation);
         Evaluate(*calculation, texts, DecimalSeparator(), size);
         sheet().commitTyping(); // a line being edited keeps what is typed
         m_sheet->sheet().addLine(*calculation, size, texts);
@@ -128,7 +128,7 @@ void CalculatorMenus::showSheet()
 
 void CalculatorMenus::frontPageChanged()
 {
-    const bool weighs = m_form.FrontCalculation() != nullptr;
+    const bool weighs = m_form.frontCalculation() != nullptr;
     m_addToSheet->setEnabled(weighs);
     m_addToSheet->setText(weighs ? tr("&Add to sheet") : tr("&Add to sheet (\"TP\" gives lengths, not a weight)"));
 }
@@ -137,7 +137,7 @@ void CalculatorMenus::frontPageChanged()
 // after its row's name, a line each.
 void CalculatorMenus::copyResult()
 {
-    QApplication::clipboard()->setText(m_form.FrontResult());
+    QApplication::clipboard()->setText(m_form.frontResult());
 }
 
 void CalculatorMenus::showAbout()

@@ -64,18 +64,18 @@ UserForm1::UserForm1(QWidget *parent)
     for (const Calculation &calculation : Calculations()) {
         BoundCalculation &bound = m_calculations.emplace_back();
         bound.calculation = &calculation;
-        m_handlers.emplace(calculation.button, [this, &bound] { Calculate(bound); });
+        m_handlers.emplace(calculation.button, [this, &bound] { calculate(bound); });
     }
     for (const PageSpec &spec : Pages()) {
         if (m_form->made(spec.page))
-            BindPage(spec.page);
+            bindPage(spec.page);
     }
-    m_form->whenPageMade([this](Page page) { BindPage(page); });
+    m_form->whenPageMade([this](Page page) { bindPage(page); });
 }
 
 // The page's controls, just made, bound to their handlers; Enter in an input
 // box presses its calculation's button.
-void UserForm1::BindPage(Page page)
+void UserForm1::bindPage(Page page)
 {
     const ControlMap &controls = m_form->controls();
     for (const CatalogueTable &table : Catalogue()) {
@@ -112,7 +112,7 @@ void UserForm1::BindPage(Page page)
             continue;
         if (const auto at = m_handlers.find(spec.name); at != m_handlers.end()) {
             connect(Resolve<QAbstractButton>(controls, spec.name), &QAbstractButton::clicked, this,
-                    [this, handler = &at->second] { Run(*handler); });
+                    [this, handler = &at->second] { run(*handler); });
         }
     }
     // Alt+0 presses the "ISA" page's button, whose caption shows no key.
@@ -120,7 +120,7 @@ void UserForm1::BindPage(Page page)
         Resolve<QAbstractButton>(controls, "CommandButton8")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
 }
 
-QWidget *UserForm1::Control(std::string_view name)
+QWidget *UserForm1::control(std::string_view name)
 {
     return m_form->control(name);
 }
@@ -132,19 +132,19 @@ void UserForm1::setFailureReporter(FailureReporter reporter)
     m_report = std::move(reporter);
 }
 
-const UserForm1::Handler *UserForm1::ClickHandler(std::string_view name) const
+const UserForm1::Handler *UserForm1::clickHandler(std::string_view name) const
 {
     const auto at = m_handlers.find(name);
     return at == m_handlers.end() ? nullptr : &at->second;
 }
 
-void UserForm1::Run(const Handler &handler)
+void UserForm1::run(const Handler &handler)
 {
     try {
         handler();
     } catch (const Failure &failure) {
-        m_report(failure.Message());
-        FocusOn(failure.control);
+        m_report(failure.message());
+        focusOn(failure.control);
     } catch (const std::bad_alloc &) {
         m_report(QStringLiteral("There is not enough memory to finish."));
     }
@@ -152,7 +152,7 @@ void UserForm1::Run(const Handler &handler)
 
 // The control a failure names takes the focus, a box with its text selected,
 // so that the user can put it right at once.
-void UserForm1::FocusOn(const QString &name)
+void UserForm1::focusOn(const QString &name)
 {
     const QByteArray latin1 = name.toLatin1();
     const ControlMap &controls = m_form->controls();
@@ -167,23 +167,23 @@ void UserForm1::FocusOn(const QString &name)
 
 // Row by row: each row's result is written before the next row starts, so a
 // failure on the true-length page leaves the rows above it done.
-void UserForm1::Calculate(const BoundCalculation &bound)
+void UserForm1::calculate(const BoundCalculation &bound)
 {
     const Calculation &calculation = *bound.calculation;
-    const std::vector<QString> texts = Texts(calculation); // makes the page, when the handler is run by name
+    const std::vector<QString> texts = inputTexts(calculation); // makes the page, when the handler is run by name
     const QString separator = DecimalSeparator();
-    const CatalogueRow *size = Chosen(calculation);
+    const CatalogueRow *size = chosenSize(calculation);
     for (std::size_t row = 0; row < bound.results.size(); ++row)
         bound.results[row]->setText(NumberToText(Evaluate(calculation, texts, separator, size, row)));
     m_lastWeighed = &calculation;
 }
 
-const UserForm1::BoundCalculation &UserForm1::Bound(const Calculation &calculation) const
+const UserForm1::BoundCalculation &UserForm1::boundOf(const Calculation &calculation) const
 {
     return m_calculations[std::size_t(&calculation - Calculations().data())];
 }
 
-const Calculation *UserForm1::FrontCalculation() const
+const Calculation *UserForm1::frontCalculation() const
 {
     const Page front = m_form->front();
     const QWidget *focus = focusWidget();
@@ -202,10 +202,10 @@ const Calculation *UserForm1::FrontCalculation() const
     return found;
 }
 
-std::vector<QString> UserForm1::Texts(const Calculation &calculation) const
+std::vector<QString> UserForm1::inputTexts(const Calculation &calculation) const
 {
     m_form->makePage(calculation.page);
-    const BoundCalculation &bound = Bound(calculation);
+    const BoundCalculation &bound = boundOf(calculation);
     std::vector<QString> texts;
     texts.reserve(bound.inputs.size());
     for (const QLineEdit *box : bound.inputs)
@@ -213,15 +213,15 @@ std::vector<QString> UserForm1::Texts(const Calculation &calculation) const
     return texts;
 }
 
-const CatalogueRow *UserForm1::Chosen(const Calculation &calculation) const
+const CatalogueRow *UserForm1::chosenSize(const Calculation &calculation) const
 {
     return calculation.sized ? m_chosen[std::size_t(calculation.page)] : nullptr;
 }
 
-QString UserForm1::FrontResult() const
+QString UserForm1::frontResult() const
 {
-    if (const Calculation *calculation = FrontCalculation())
-        return Bound(*calculation).results.front()->text();
+    if (const Calculation *calculation = frontCalculation())
+        return boundOf(*calculation).results.front()->text();
     // The true lengths, with the row labels' captions.
     const BoundCalculation &lengths = m_calculations.back();
     QStringList rows;
@@ -239,7 +239,7 @@ void UserForm1::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void UserForm1::StoreRow(const RowRef &ref)
+void UserForm1::storeRow(const RowRef &ref)
 {
     m_chosen[std::size_t(ref.table->page)] = ref.row;
 }

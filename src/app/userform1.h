@@ -45,28 +45,28 @@ public:
 
     // What a Click on the control `name` runs (an option button chooses its
     // row, a command button calculates), or null for any other name.
-    const Handler *ClickHandler(std::string_view name) const;
+    const Handler *clickHandler(std::string_view name) const;
 
     // The control named `name`, its page's controls made first if they are
     // not yet (a page's are made when it first comes to the front); null
     // where the window has none.
-    QWidget *Control(std::string_view name);
+    QWidget *control(std::string_view name);
 
     // Runs `action` as a click runs its handler: a failure is shown, and the
     // box it names takes the focus.
-    void Run(const Handler &action);
+    void run(const Handler &action);
 
     // What the front page weighs: on "FL.&TP" the half that holds the focus,
     // or else the half weighed last (the flange before either). Null on
     // "TP", which gives lengths, not a weight.
-    const Calculation *FrontCalculation() const;
+    const Calculation *frontCalculation() const;
     // The texts of a calculation's input boxes, in its table's order, and the
     // size chosen on its page (null when none is, or it takes none).
-    std::vector<QString> Texts(const Calculation &calculation) const;
-    const CatalogueRow *Chosen(const Calculation &calculation) const;
+    std::vector<QString> inputTexts(const Calculation &calculation) const;
+    const CatalogueRow *chosenSize(const Calculation &calculation) const;
     // The front page's result as its box shows it; on "TP" the seven true
     // lengths, each after its row's name, a line each.
-    QString FrontResult() const;
+    QString frontResult() const;
 
 signals:
     void frontPageChanged();
@@ -84,12 +84,12 @@ private:
         QAbstractButton *button = nullptr;
     };
 
-    void BindPage(Page page);
-    void Calculate(const BoundCalculation &bound);
-    const BoundCalculation &Bound(const Calculation &calculation) const;
-    void FocusOn(const QString &name);
+    void bindPage(Page page);
+    void calculate(const BoundCalculation &bound);
+    const BoundCalculation &boundOf(const Calculation &calculation) const;
+    void focusOn(const QString &name);
 
-    void StoreRow(const RowRef &ref) override;
+    void storeRow(const RowRef &ref) override;
     void SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text) override;
 
     std::unique_ptr<Form> m_form;

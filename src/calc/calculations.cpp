@@ -81,7 +81,7 @@ NoSelectionFailure::NoSelectionFailure(QString page, QString firstSize)
     control = std::move(firstSize);
 }
 
-QString NoSelectionFailure::Message() const
+QString NoSelectionFailure::message() const
 {
     return QStringLiteral("Choose a size on the \"%1\" page first.").arg(page);
 }

@@ -57,7 +57,7 @@ class NoSelectionFailure : public Failure
 public:
     // `firstSize`: the page's first option button, where the focus goes.
     NoSelectionFailure(QString page, QString firstSize);
-    QString Message() const override;
+    QString message() const override;
 
     QString page;
 };

@@ -14,19 +14,19 @@ constexpr int LeastExponent = -1074; // of the unit, the least subnormal
 
 } // namespace
 
-void ExactSum::Add(double value)
+void ExactSum::add(double value)
 {
-    AddMagnitude(value, std::signbit(value));
+    addMagnitude(value, std::signbit(value));
 }
 
-void ExactSum::Subtract(double value)
+void ExactSum::subtract(double value)
 {
-    AddMagnitude(value, !std::signbit(value));
+    addMagnitude(value, !std::signbit(value));
 }
 
 // The significand of `value` lands at its bit offset from 2^-1074, straddling
 // at most two limbs; the carry or borrow runs on to the top.
-void ExactSum::AddMagnitude(double value, bool negative)
+void ExactSum::addMagnitude(double value, bool negative)
 {
     if (!std::isfinite(value))
         std::abort();
@@ -66,7 +66,7 @@ void ExactSum::AddMagnitude(double value, bool negative)
     }
 }
 
-bool ExactSum::IsZero() const
+bool ExactSum::isZero() const
 {
     for (std::uint64_t limb : m_limbs) {
         if (limb != 0)
@@ -75,7 +75,7 @@ bool ExactSum::IsZero() const
     return true;
 }
 
-std::optional<double> ExactSum::Value() const
+std::optional<double> ExactSum::value() const
 {
     const bool negative = m_limbs[Limbs - 1] >> (LimbBits - 1);
     std::array<std::uint64_t, Limbs> magnitude = m_limbs;

@@ -15,17 +15,17 @@ class ExactSum
 {
 public:
     // `value` must be finite.
-    void Add(double value);
-    void Subtract(double value);
+    void add(double value);
+    void subtract(double value);
 
     // The double nearest to the exact sum, ties to even; nothing when the sum
     // lies beyond the double range.
-    std::optional<double> Value() const;
+    std::optional<double> value() const;
 
-    bool IsZero() const;
+    bool isZero() const;
 
 private:
-    void AddMagnitude(double value, bool negative);
+    void addMagnitude(double value, bool negative);
 
     // Bits 0 to 2097 hold the largest double's bits; the rest is headroom
     // for 2^77 additions of it and the sign, in two's complement.

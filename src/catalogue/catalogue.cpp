@@ -77,7 +77,7 @@ RowRef FindRow(std::string_view buttonName)
 
 void SelectRow(const RowRef &ref, SelectionTarget &target)
 {
-    target.StoreRow(ref);
+    target.storeRow(ref);
     for (std::size_t i = 0; i < ref.table->PropertyLabels.size(); ++i)
         target.SetCaption(*ref.table, i, ref.row->PropertyTexts[i]);
 }

@@ -66,7 +66,7 @@ RowRef FindRow(std::string_view buttonName);
 class SelectionTarget
 {
 public:
-    virtual void StoreRow(const RowRef &ref) = 0;
+    virtual void storeRow(const RowRef &ref) = 0;
     // Shows `text` in the table's property label number `label`.
     virtual void SetCaption(const CatalogueTable &table, std::size_t label, std::string_view text) = 0;
 

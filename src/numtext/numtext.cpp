@@ -17,7 +17,7 @@ ConversionFailure::ConversionFailure(QString text, QStringView separator)
 {
 }
 
-QString ConversionFailure::Message() const
+QString ConversionFailure::message() const
 {
     QString message = box.isEmpty() ? QString() : box + QStringLiteral(": ");
     message += QuotedForMessage(text);
@@ -32,7 +32,7 @@ QString ConversionFailure::Message() const
     return message + QStringLiteral(" is not a number.");
 }
 
-QString ArithmeticFailure::Message() const
+QString ArithmeticFailure::message() const
 {
     return QStringLiteral("The result is beyond the range of numbers the calculator can hold.");
 }

@@ -23,7 +23,7 @@ class Failure
 {
 public:
     virtual ~Failure() = default;
-    virtual QString Message() const = 0;
+    virtual QString message() const = 0;
 
     QString control; // an object name, set by whoever knows the control
 };
@@ -51,7 +51,7 @@ class ConversionFailure : public Failure
 public:
     // `text` was refused by ParseNumber with `separator`; the fault is worked out here.
     ConversionFailure(QString text, QStringView separator);
-    QString Message() const override;
+    QString message() const override;
 
     QString text;
     QString separator;
@@ -63,7 +63,7 @@ public:
 class ArithmeticFailure : public Failure
 {
 public:
-    QString Message() const override;
+    QString message() const override;
 };
 
 // The decimal separator of the user's locale.

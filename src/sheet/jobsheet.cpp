@@ -186,11 +186,11 @@ void JobSheet::count(const Entry &entry, int sign)
 {
     const LineResult &result = entry.result;
     if (result.weight)
-        sign > 0 ? m_weight.Add(*result.weight) : m_weight.Subtract(*result.weight);
+        sign > 0 ? m_weight.add(*result.weight) : m_weight.subtract(*result.weight);
     else
         m_withoutWeight += sign;
     if (result.amount)
-        sign > 0 ? m_amount.Add(*result.amount) : m_amount.Subtract(*result.amount);
+        sign > 0 ? m_amount.add(*result.amount) : m_amount.subtract(*result.amount);
     else
         m_withoutAmount += sign;
     if (!entry.line.rate.isEmpty())
@@ -206,7 +206,7 @@ QString JobSheet::sheetRateFailure() const
 
 SheetTotals JobSheet::totals() const
 {
-    return {m_weight.Value(), m_withoutWeight, m_amount.Value(), m_withoutAmount,
+    return {m_weight.value(), m_withoutWeight, m_amount.value(), m_withoutAmount,
             !m_sheetRate.isEmpty() || m_ownRates > 0};
 }
 

@@ -36,7 +36,7 @@ QString RateFailure(const QString &rate, QStringView separator)
 {
     ConversionFailure failure(rate, separator);
     failure.box = QStringLiteral("Rate per kg");
-    return failure.Message();
+    return failure.message();
 }
 
 LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator)
@@ -45,13 +45,13 @@ LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView 
     try {
         result.weight = Evaluate(*line.calculation, line.inputs, separator, line.size);
     } catch (const ConversionFailure &failure) {
-        result.failure = failure.Message();
+        result.failure = failure.message();
         for (std::size_t i = 0; i < line.calculation->inputs.size(); ++i) {
             if (ToQString(line.calculation->inputs[i].box) == failure.control)
                 result.failedInput = int(i);
         }
     } catch (const Failure &failure) {
-        result.failure = failure.Message();
+        result.failure = failure.message();
     }
 
     const QString &rate = line.rate.isEmpty() ? sheetRate : line.rate;
@@ -66,7 +66,7 @@ LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView 
         if (std::isfinite(amount))
             result.amount = amount;
         else
-            result.rateFailure = ArithmeticFailure().Message();
+            result.rateFailure = ArithmeticFailure().message();
     }
     return result;
 }

@@ -36,25 +36,25 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
-        if (event->matches(QKeySequence::Paste) && !Fits(QClipboard::Clipboard))
-            return Refuse(event);
+        if (event->matches(QKeySequence::Paste) && !fits(QClipboard::Clipboard))
+            return refuse(event);
         QLineEdit::keyPressEvent(event);
     }
 
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
-            && !Fits(QClipboard::Selection))
-            return Refuse(event);
+            && !fits(QClipboard::Selection))
+            return refuse(event);
         QLineEdit::mouseReleaseEvent(event);
     }
 
     void dropEvent(QDropEvent *event) override
     {
-        if (Fits(event->mimeData()->text().size()))
+        if (fits(event->mimeData()->text().size()))
             QLineEdit::dropEvent(event);
         else
-            Refuse(event);
+            refuse(event);
     }
 
     void contextMenuEvent(QContextMenuEvent *event) override
@@ -67,7 +67,7 @@ protected:
                 continue;
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, [this] {
-                if (Fits(QClipboard::Clipboard))
+                if (fits(QClipboard::Clipboard))
                     paste();
                 else
                     emit inputRejected();
@@ -77,10 +77,10 @@ protected:
     }
 
 private:
-    bool Fits(QClipboard::Mode mode) const { return Fits(QGuiApplication::clipboard()->text(mode).size()); }
-    bool Fits(qsizetype pasted) const { return text().size() - selectedText().size() + pasted <= MaxBoxText; }
+    bool fits(QClipboard::Mode mode) const { return fits(QGuiApplication::clipboard()->text(mode).size()); }
+    bool fits(qsizetype pasted) const { return text().size() - selectedText().size() + pasted <= MaxBoxText; }
 
-    void Refuse(QEvent *event)
+    void refuse(QEvent *event)
     {
         event->accept();
         emit inputRejected();
