@@ -8,6 +8,7 @@
 #include "calc/shapes.h"
 #include "catalogue/steeltables.h"
 
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -61,3 +62,5 @@ QString ShapeWord(ShapeKind kind);
 QString DimensionText(double mm);
 
 } // namespace msweight
+
+Q_DECLARE_METATYPE(msweight::Item)
