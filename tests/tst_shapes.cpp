@@ -1,5 +1,6 @@
 // Shapes by their dimensions: a steel plate weighs as the "PL." page weighs
-// it, to the last bit, and every shape's unit weight in the materials.
+// it, and a section as the section pages do, to the last bit; and every
+// shape's unit weight in the materials.
 #include "calc/calc.h"
 #include "calc/shapes.h"
 #include "catalogue/item.h"
@@ -45,8 +46,14 @@ void TestShapes::plateAgreesWithThePage()
     QFETCH(double, quantity);
     QFETCH(double, thickness);
     const double page = PlateWeight(length, width, quantity, thickness);
-    const double shape = PlateMass(length, width, quantity, thickness, MildSteelDensity);
+    const ShapeItem plate{{ShapeKind::Plate, 0, 0, thickness}, MildSteel()};
+    const double shape = ItemWeight(plate, length, quantity, width);
     QCOMPARE(std::bit_cast<quint64>(shape), std::bit_cast<quint64>(page));
+    // A section: the length and quantity first, then the unit weight.
+    const Item beam = &SteelTables().rolled.front();
+    const double section = ItemWeight(beam, length, quantity);
+    QCOMPARE(std::bit_cast<quint64>(section),
+             std::bit_cast<quint64>(SectionWeight(length, quantity, ItemUnitWeight(beam))));
 }
 
 void TestShapes::unitWeight_data()

@@ -1,6 +1,8 @@
 #include "catalogue/item.h"
 
+#include "calc/calc.h"
 #include "catalogue/itemrules.h"
+#include "numtext/numtext.h"
 
 namespace msweight {
 
@@ -134,6 +136,15 @@ UnitBasis ItemUnitBasis(const Item &item)
     const ShapeItem *shape = std::get_if<ShapeItem>(&item);
     return shape && shape->size.kind == ShapeKind::Plate && shape->size.a == 0 ? UnitBasis::PerSquareMetre
                                                                                : UnitBasis::PerMetre;
+}
+
+double ItemWeight(const Item &item, double lengthM, double quantity, double widthM)
+{
+    if (ItemUnitBasis(item) == UnitBasis::PerSquareMetre) {
+        const ShapeItem &plate = std::get<ShapeItem>(item);
+        return Checked(PlateMass(lengthM, widthM, quantity, plate.size.t, plate.material.densityKgM3));
+    }
+    return SectionWeight(lengthM, quantity, ItemUnitWeight(item));
 }
 
 } // namespace msweight

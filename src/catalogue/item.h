@@ -51,6 +51,12 @@ QString ItemEdition(const Item &item);
 double ItemUnitWeight(const Item &item);
 UnitBasis ItemUnitBasis(const Item &item);
 
+// The weight of `quantity` pieces `lengthM` long in kg: (length x quantity) x
+// unit weight, as the section pages weigh; a plate weighed per square metre
+// takes `widthM` too and weighs as the "PL." page does. Throws
+// ArithmeticFailure where a step overflows.
+double ItemWeight(const Item &item, double lengthM, double quantity, double widthM = 0);
+
 // The short word for a material in texts ("SS304", "aluminium"); the typed
 // density ("7900 kg/m3") for a material that is not in the densities file.
 QString MaterialWord(const Material &material);
