@@ -320,7 +320,7 @@ ParsedItem ParseItem(QStringView text, const ParseOptions &options)
     if (found.empty() || found.front().quality != Complete) {
         if (q.dimensions.empty())
             return {std::nullopt, QStringLiteral("%1 is not understood: it gives no size.").arg(quoted)};
-        if (!Steel(q) && !(q.families & ~(FamilyBit(Family::Angle) | FamilyBit(Family::NPB) | FamilyBit(Family::WPB))))
+        if (!Steel(q) && !(q.families & ~RolledFamilies))
             return {std::nullopt, QStringLiteral("%1 is not understood: rolled sections are steel.").arg(quoted)};
         if (!found.empty())
             return {std::nullopt,

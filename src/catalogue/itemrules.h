@@ -46,6 +46,9 @@ constexpr FamilySet FamilyBit(Family family)
     return FamilySet(1) << unsigned(family);
 }
 constexpr FamilySet AllFamilies = FamilyBit(Family::Count) - 1;
+// The rolled sections: steel only, and never made from their dimensions.
+constexpr FamilySet RolledFamilies
+    = FamilyBit(Family::Angle) | ((FamilyBit(Family::Plate) - 1) & ~(FamilyBit(Family::ISJB) - 1));
 
 enum class Role : std::uint8_t {
     Family,    // value: a Family
