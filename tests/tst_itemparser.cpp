@@ -87,6 +87,7 @@ void TestItemParser::spellings_data()
     QTest::newRow("Ø20 rod") << "Ø20 rod" << none << "RB 20";
     QTest::newRow("SQ 16") << "SQ 16" << none << "SQ 16";
     QTest::newRow("bar in inches") << "RB 1 inch" << none << "RB 25.4";
+    QTest::newRow("flat in inches") << "flat 2\" x 1/4\"" << none << "flat 50.8x6.35";
     // Materials.
     QTest::newRow("SS304 plate 3") << "SS304 plate 3" << none << "PL 3 · SS304";
     QTest::newRow("ss 316 sheet") << "ss 316 sheet 2" << none << "PL 2 · SS316";

@@ -259,7 +259,7 @@ std::vector<Found> FindAll(const ItemQuery &q, const ParseOptions &options)
             Quality best = NoMatch;
             if (c.family == Family::Pipe) {
                 best = FitPipe(c, q);
-            } else if (!q.nominalBore) {
+            } else {
                 for (int w = 0; w < c.wayCount; ++w)
                     best = std::min(best, Fit(c.ways[w], q.dimensions, q.lastIsPrefix));
             }

@@ -260,7 +260,6 @@ ItemQuery ReadItemQuery(QStringView text, const QStringList &standards, bool typ
             switch (Unit(chosen->value)) {
             case Unit::Inch:
                 before.inch = true;
-                q.nominalBore = q.dimensions.size() == 1;
                 break;
             case Unit::NominalBore:
                 q.nominalBore = true;
@@ -288,6 +287,8 @@ ItemQuery ReadItemQuery(QStringView text, const QStringList &standards, bool typ
             return q;
         }
     }
+    // One size in inches is a pipe's nominal bore: "1 1/2 inch".
+    q.nominalBore = q.nominalBore || (q.dimensions.size() == 1 && q.dimensions.front().inch);
     if (q.material && q.density) {
         q.error = QStringLiteral("it names a material and a density");
         return q;
