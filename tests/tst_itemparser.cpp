@@ -76,6 +76,7 @@ void TestItemParser::spellings_data()
     QTest::newRow("no light 150 NB") << "150 NB light" << none << NotUnderstood;
     QTest::newRow("class without pipe") << "ISMB 200 M" << none << NotUnderstood;
     QTest::newRow("tube by OD x wall") << "pipe 60x3" << none << "CHS 60x3";
+    QTest::newRow("tube of the table") << "tube 48.3 x 4" << none << "CHS 48.3x4.0 · IS 1161:2014";
     // Flats, plates and bars.
     QTest::newRow("flat 50x6") << "flat 50x6" << none << "ISF 50x6 · IS 1731:1971";
     QTest::newRow("ISF 50x6") << "ISF 50x6" << none << "ISF 50x6 · IS 1731:1971";

@@ -187,7 +187,7 @@ std::optional<ShapeSize> ShapeFor(Family family, const ItemQuery &q)
 {
     std::array<double, 3> d{};
     const std::size_t n = q.dimensions.size();
-    if (n == 0 || n > 3 || (family == Family::Pipe && q.nominalBore))
+    if (n == 0 || n > 3)
         return std::nullopt;
     for (std::size_t i = 0; i < n; ++i) {
         d[i] = q.dimensions[i].mm();
@@ -205,7 +205,6 @@ std::optional<ShapeSize> ShapeFor(Family family, const ItemQuery &q)
     case Family::SquareBar:
         return n == 1 ? std::optional(ShapeSize{ShapeOf(family), d[0], 0, 0}) : std::nullopt;
     case Family::CircularHollow:
-    case Family::Pipe:
         s = ShapeSize{ShapeKind::CircularHollow, d[0], 0, d[1]};
         return n == 2 && 2 * d[1] <= d[0] ? s : std::nullopt;
     case Family::SquareHollow:

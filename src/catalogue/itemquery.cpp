@@ -289,6 +289,9 @@ ItemQuery ReadItemQuery(QStringView text, const QStringList &standards, bool typ
     }
     // One size in inches is a pipe's nominal bore: "1 1/2 inch".
     q.nominalBore = q.nominalBore || (q.dimensions.size() == 1 && q.dimensions.front().inch);
+    // A pipe by outside diameter and wall is a circular hollow section.
+    if ((q.families & FamilyBit(Family::Pipe)) && !q.nominalBore && q.dimensions.size() >= 2)
+        q.families = (q.families & ~FamilyBit(Family::Pipe)) | FamilyBit(Family::CircularHollow);
     if (q.material && q.density) {
         q.error = QStringLiteral("it names a material and a density");
         return q;

@@ -93,32 +93,31 @@ struct FamilyFacts
 {
     Family family;
     std::string_view series;
-    ShapeKind shape;
-    bool makesShape;
+    ShapeKind shape; // what its sizes make, for a family weighed from its dimensions
 };
 
 constexpr FamilyFacts Facts[] = {
-    {Family::Angle, "ISA", {}, false},
-    {Family::Flat, "ISF", ShapeKind::Flat, true},
-    {Family::SquareHollow, "SHS", ShapeKind::SquareHollow, true},
-    {Family::RectangularHollow, "RHS", ShapeKind::RectangularHollow, true},
-    {Family::CircularHollow, "CHS", ShapeKind::CircularHollow, true},
-    {Family::Pipe, "", ShapeKind::CircularHollow, true},
-    {Family::ISJB, "ISJB", {}, false},
-    {Family::ISLB, "ISLB", {}, false},
-    {Family::ISMB, "ISMB", {}, false},
-    {Family::ISWB, "ISWB", {}, false},
-    {Family::ISHB, "ISHB", {}, false},
-    {Family::ISSC, "ISSC", {}, false},
-    {Family::ISJC, "ISJC", {}, false},
-    {Family::ISLC, "ISLC", {}, false},
-    {Family::ISMC, "ISMC", {}, false},
-    {Family::ISMCP, "ISMCP", {}, false},
-    {Family::NPB, "NPB", {}, false},
-    {Family::WPB, "WPB", {}, false},
-    {Family::Plate, "", ShapeKind::Plate, true},
-    {Family::RoundBar, "", ShapeKind::RoundBar, true},
-    {Family::SquareBar, "", ShapeKind::SquareBar, true},
+    {Family::Angle, "ISA", {}},
+    {Family::Flat, "ISF", ShapeKind::Flat},
+    {Family::SquareHollow, "SHS", ShapeKind::SquareHollow},
+    {Family::RectangularHollow, "RHS", ShapeKind::RectangularHollow},
+    {Family::CircularHollow, "CHS", ShapeKind::CircularHollow},
+    {Family::Pipe, "", ShapeKind::CircularHollow},
+    {Family::ISJB, "ISJB", {}},
+    {Family::ISLB, "ISLB", {}},
+    {Family::ISMB, "ISMB", {}},
+    {Family::ISWB, "ISWB", {}},
+    {Family::ISHB, "ISHB", {}},
+    {Family::ISSC, "ISSC", {}},
+    {Family::ISJC, "ISJC", {}},
+    {Family::ISLC, "ISLC", {}},
+    {Family::ISMC, "ISMC", {}},
+    {Family::ISMCP, "ISMCP", {}},
+    {Family::NPB, "NPB", {}},
+    {Family::WPB, "WPB", {}},
+    {Family::Plate, "", ShapeKind::Plate},
+    {Family::RoundBar, "", ShapeKind::RoundBar},
+    {Family::SquareBar, "", ShapeKind::SquareBar},
 };
 static_assert(std::size(Facts) == std::size_t(Family::Count));
 static_assert([] {
