@@ -1,9 +1,8 @@
 #include "app/desktop.h"
 
-#include "ui/workarounds.h"
-
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,7 +41,10 @@ protected:
             // Once the whole paint, children and flush included, is done.
             QTimer::singleShot(0, this, [] {
                 RegisterIconResources();
-                QApplication::setWindowIcon(IconReadOnDemand(QStringLiteral(":/icons/%1x%1.png"), IconSides));
+                QIcon icon;
+                for (const int side : IconSides)
+                    icon.addFile(QStringLiteral(":/icons/%1x%1.png").arg(side), QSize(side, side));
+                QApplication::setWindowIcon(icon);
             });
         }
         return false;

@@ -3,23 +3,15 @@
 #include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
-#include <QImage>
-#include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QProxyStyle>
-#include <QRegion>
-#include <QRgba64>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QtMath>
 
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <vector>
 
 namespace msweight {
 
@@ -35,114 +27,6 @@ namespace {
 
 // Fusion draws within this many logical pixels of the frame's sides.
 constexpr int FrameReach = 4;
-
-// The scale of a painter that maps logical pixels onto whole device pixels by
-// 1, 2, 3 or 4, or else 0. Up to 4 a corner is at most 32 rows high, fewer
-// than 96 spans even at two a row.
-int WholePixelScale(const QTransform &toDevice)
-{
-    const qreal scale = toDevice.m11();
-    const auto whole = [](qreal value) { return value == std::floor(value); };
-    if (toDevice.type() > QTransform::TxScale || toDevice.m22() != scale || !whole(scale) || scale < 1 || scale > 4
-        || !whole(toDevice.dx()) || !whole(toDevice.dy()))
-        return 0;
-    return int(scale);
-}
-
-// Fusion's frame is the same all along each edge, and inside. So where the
-// painter maps logical pixels onto whole device pixels, a small frame drawn
-// into an image has all its pixels: its corners, which are copied, and the
-// one colour of each row of its top and bottom edges, of each column of its
-// sides and of its inside, which are filled. Corners are few rows high, and a
-// row is a span a device row; columns and the inside must be opaque. Nothing
-// is drawn where the frame is not so.
-bool DrawPageFrameFromSmall(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
-{
-    // The small frame's middle lies FrameReach from its sides, as on any
-    // frame at least this large; the image has room for FrameReach round it.
-    constexpr int Small = 2 * FrameReach + 2;
-    constexpr int Side = Small + 2 * FrameReach;
-    constexpr int Middle = Small - 2 * FrameReach;
-    const auto *frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame *>(option);
-    const int scale = WholePixelScale(painter->deviceTransform());
-    const QRect &rect = option->rect;
-    if (!frame || scale == 0 || painter->opacity() != 1
-        || painter->compositionMode() != QPainter::CompositionMode_SourceOver || rect.width() < Small
-        || rect.height() < Small)
-        return false;
-
-    QImage small(QSize(Side, Side) * scale, QImage::Format_ARGB32_Premultiplied);
-    small.setDevicePixelRatio(scale);
-    small.fill(Qt::transparent);
-    {
-        QStyleOptionTabWidgetFrame smallOption(*frame);
-        smallOption.rect = QRect(FrameReach, FrameReach, Small, Small);
-        QPainter smallPainter(&small);
-        style.drawPrimitive(QStyle::PE_FrameTabWidget, &smallOption, &smallPainter, widget);
-    }
-
-    // A stretch of the small frame (logical pixels) and where it is filled.
-    struct Fill
-    {
-        QRect from;
-        QRect to;
-        bool mayBeTranslucent;
-        QColor colour = {};
-    };
-    std::vector<Fill> fills;
-    fills.reserve(4 * 2 * FrameReach + 1);
-    for (int along = 0; along < 2 * FrameReach; ++along) {
-        const int top = rect.y() - FrameReach, bottom = rect.bottom() + 1 - FrameReach;
-        const int left = rect.x() - FrameReach, right = rect.right() + 1 - FrameReach;
-        fills.push_back({{2 * FrameReach, along, Middle, 1},
-                         {rect.x() + FrameReach, top + along, rect.width() - 2 * FrameReach, 1},
-                         true});
-        fills.push_back({{2 * FrameReach, Small + along, Middle, 1},
-                         {rect.x() + FrameReach, bottom + along, rect.width() - 2 * FrameReach, 1},
-                         true});
-        fills.push_back({{along, 2 * FrameReach, 1, Middle},
-                         {left + along, rect.y() + FrameReach, 1, rect.height() - 2 * FrameReach},
-                         false});
-        fills.push_back({{Small + along, 2 * FrameReach, 1, Middle},
-                         {right + along, rect.y() + FrameReach, 1, rect.height() - 2 * FrameReach},
-                         false});
-    }
-    fills.push_back({{2 * FrameReach, 2 * FrameReach, Middle, Middle},
-                     rect.adjusted(FrameReach, FrameReach, -FrameReach, -FrameReach),
-                     false});
-    for (Fill &fill : fills) {
-        const QRect pixels(fill.from.topLeft() * scale, fill.from.size() * scale);
-        const QRgb pixel = reinterpret_cast<const QRgb *>(small.constScanLine(pixels.top()))[pixels.left()];
-        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(small.constScanLine(y));
-            if (!std::all_of(line + pixels.left(), line + pixels.right() + 1,
-                             [pixel](QRgb other) { return other == pixel; }))
-                return false;
-        }
-        // The colour that the engine fills with this very pixel.
-        fill.colour = QColor::fromRgba(qUnpremultiply(pixel));
-        const bool translucent = qAlpha(pixel) != 0 && qAlpha(pixel) != 255;
-        if ((translucent && !fill.mayBeTranslucent) || qPremultiply(fill.colour.rgba64()).toArgb32() != pixel)
-            return false;
-    }
-
-    // Under the pages most of the inside is never shown: a fill that the
-    // painter's region leaves out altogether is not made.
-    const QRegion shown = painter->paintEngine()->systemClip();
-    const QTransform toDevice = painter->deviceTransform();
-    for (const Fill &fill : fills) {
-        if (fill.colour.alpha() != 0 && (shown.isEmpty() || shown.intersects(toDevice.mapRect(fill.to))))
-            painter->fillRect(fill.to, fill.colour);
-    }
-    const QPoint corners[] = {{0, 0}, {Small, 0}, {0, Small}, {Small, Small}};
-    for (const QPoint &corner : corners) {
-        const QPoint to = rect.topLeft() - QPoint(FrameReach, FrameReach)
-            + QPoint(corner.x() ? rect.width() - Small : 0, corner.y() ? rect.height() - Small : 0) + corner;
-        painter->drawImage(QRectF(to, QSizeF(2 * FrameReach, 2 * FrameReach)), small,
-                           QRectF(corner * scale, QSizeF(2 * FrameReach, 2 * FrameReach) * scale));
-    }
-    return true;
-}
 
 void DrawPageFrameInPieces(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
 {
@@ -182,7 +66,7 @@ void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *pa
     // scales; drawn turned, the frame is drawn in one go.
     if (painter->deviceTransform().type() > QTransform::TxScale)
         style.drawPrimitive(QStyle::PE_FrameTabWidget, option, painter, widget);
-    else if (!DrawPageFrameFromSmall(style, option, painter, widget))
+    else
         DrawPageFrameInPieces(style, option, painter, widget);
 }
 
@@ -257,67 +141,11 @@ public:
     }
 };
 
-// The smallest rendering that fills the size asked for, scaled down to fit
-// it; the largest where none does. The same in every mode and state.
-class OnDemandIconEngine final : public QIconEngine
-{
-public:
-    OnDemandIconEngine(QString path, std::span<const int> sides)
-        : m_path(std::move(path))
-        , m_sides(sides)
-    {
-    }
-
-    QIconEngine *clone() const override { return new OnDemandIconEngine(m_path, m_sides); }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
-    {
-        QList<QSize> sizes;
-        for (const int side : m_sides)
-            sizes.append(QSize(side, side));
-        return sizes;
-    }
-
-    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
-    {
-        const int wanted = std::min(size.width(), size.height());
-        const auto at = std::find_if(m_sides.begin(), m_sides.end(), [wanted](int side) { return side >= wanted; });
-        const int side = at == m_sides.end() ? m_sides.back() : *at;
-        QPixmap pixmap(m_path.arg(side));
-        if (side > wanted)
-            pixmap = pixmap.scaled(wanted, wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return pixmap;
-    }
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        const qreal ratio = painter->device()->devicePixelRatio();
-        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
-    }
-
-private:
-    QString m_path;
-    std::span<const int> m_sides;
-};
-
 } // namespace
 
 QStyle *ApplicationStyle()
 {
     return new FormStyle;
-}
-
-// Measured on Qt 6.4.2: QIcon::addFile reads and decodes the image as it is
-// added, even with its size given: 1 ms for eight renderings from 16 to 256
-// pixels, 5 to 10 ms in a process that had decoded no PNG yet, and so also
-// where the platform shows no window icon (Wayland, offscreen). Read on
-// demand, the renderings are only read where it does (X11), as the platform
-// hands them to the server. It can go when a QIcon made with addFile(file,
-// size) for each rendering opens none of the files before a pixmap is asked
-// for (strace -e openat).
-QIcon IconReadOnDemand(const QString &path, std::span<const int> sides)
-{
-    return QIcon(new OnDemandIconEngine(path, sides));
 }
 
 } // namespace msweight

@@ -6,23 +6,16 @@
 #include <QIcon>
 #include <QStyle>
 
-#include <span>
-
 namespace msweight {
 
-// Draws the frame round the pages (PE_FrameTabWidget) with `style` so that
-// no blend reaches the raster engine's threshold for threaded blending: from
-// a small frame drawn once where whole device pixels allow, else in pieces;
-// the pixels are those of one drawing.
+// Draws the frame round the pages (PE_FrameTabWidget) with `style` in pieces,
+// so that no blend reaches the raster engine's threshold for threaded
+// blending; the pixels are those of one drawing.
 void DrawPageFrame(const QStyle &style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
 
 // Fusion as the application's style, with the icon of a menu bar's button for
 // menus that do not fit loaded when first drawn rather than when the menu bar
 // is made.
 QStyle *ApplicationStyle();
-
-// An icon of square PNG renderings, one for each of `sides` (ascending) at
-// `path` with %1 for the side, each read only when a size is asked for.
-QIcon IconReadOnDemand(const QString &path, std::span<const int> sides);
 
 } // namespace msweight
