@@ -27,12 +27,23 @@ struct Sizes
 };
 constexpr Sizes Points{9, 14, 3, 1.5, 8, 6, 6, 0.5};
 
+// Qt 6.4 shapes "office" with the ligature glyph for "ffi", which a PDF's
+// text then gives as U+FB03: copied or searched for, the word is another.
+// Qt leaves ligatures out wherever letters are spaced, so they are spaced
+// by the least step it has, a 64th of a pixel at 96 dpi. Can go once Qt 6.6's
+// QFont::setFeature("liga", 0) is there; pdftotext shows the difference.
+void WithoutLigatures(QFont &font)
+{
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0 / 64);
+}
+
 struct Style
 {
     explicit Style(QPaintDevice &device)
         : point(device.logicalDpiY() / 72.0)
     {
         body.setPointSizeF(Points.body);
+        WithoutLigatures(body);
         bold = body;
         bold.setBold(true);
         title = bold;
