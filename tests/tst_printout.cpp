@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 using namespace msweight;
@@ -28,15 +29,25 @@ Printout Sheet(std::vector<QStringList> rows)
             {u"Total weight: 12 kg"_s}};
 }
 
-// A4 landscape, committed only when painted.
-PaintOutcome Export(const Printout &printout, const QString &path, const PrintProgress &progress = {})
+// A4 landscape, committed only when painted; painted in a thread of its own
+// when `worker`, as a window that keeps answering paints it.
+PaintOutcome Export(const Printout &printout, const QString &path, const PrintProgress &progress = {},
+                    bool worker = false)
 {
     QSaveFile file(path);
     (void)file.open(QIODevice::WriteOnly); // when it cannot, neither can the writer's painter
     QPdfWriter writer(&file);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Landscape);
-    const PaintOutcome outcome = PaintPrintout(printout, writer, progress);
+    PaintOutcome outcome = PaintOutcome::Failed;
+    const auto paint = [&] { outcome = PaintPrintout(printout, writer, progress); };
+    if (worker) {
+        std::unique_ptr<QThread> thread(QThread::create(paint));
+        thread->start();
+        thread->wait();
+    } else {
+        paint();
+    }
     return outcome == PaintOutcome::Painted && !file.commit() ? PaintOutcome::Failed : outcome;
 }
 
@@ -175,11 +186,13 @@ void TestPrintout::outcomes_data()
 {
     QTest::addColumn<int>("cancelAt"); // percent of the pages painted; -1: never
     QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("worker");
     QTest::addColumn<PaintOutcome>("outcome");
-    QTest::newRow("painted: replaces the file") << -1 << true << PaintOutcome::Painted;
-    QTest::newRow("cancelled before the first page") << 0 << true << PaintOutcome::Cancelled;
-    QTest::newRow("cancelled half way") << 50 << true << PaintOutcome::Cancelled;
-    QTest::newRow("into a folder that is not there") << -1 << false << PaintOutcome::Failed;
+    QTest::newRow("painted: replaces the file") << -1 << true << false << PaintOutcome::Painted;
+    QTest::newRow("painted in a worker thread") << -1 << true << true << PaintOutcome::Painted;
+    QTest::newRow("cancelled before the first page") << 0 << true << false << PaintOutcome::Cancelled;
+    QTest::newRow("cancelled half way, in a worker thread") << 50 << true << true << PaintOutcome::Cancelled;
+    QTest::newRow("into a folder that is not there") << -1 << false << false << PaintOutcome::Failed;
 }
 
 // Through a QSaveFile over an existing file, which only a whole PDF replaces.
@@ -187,6 +200,7 @@ void TestPrintout::outcomes()
 {
     QFETCH(int, cancelAt);
     QFETCH(bool, writable);
+    QFETCH(bool, worker);
     QFETCH(PaintOutcome, outcome);
     const QString path = writable ? dir.filePath(u"old.pdf"_s) : dir.filePath(u"missing/old.pdf"_s);
     const QByteArray old = "the old file";
@@ -202,7 +216,7 @@ void TestPrintout::outcomes()
         painted = done;
         return cancelAt < 0 || done * 100 < cancelAt * count;
     };
-    QCOMPARE(Export(Sheet(rows), path, progress), outcome);
+    QCOMPARE(Export(Sheet(rows), path, progress, worker), outcome);
 
     QFile file(path);
     if (outcome != PaintOutcome::Painted) {
