@@ -132,10 +132,10 @@ public:
     bool fit(qreal width);
     // Lines of each row and of the headings at the fitted widths.
     void countLines();
-    // Splits the rows into pages whose bodies run from `firstTop` (the first
-    // page) or `top` (the others) down to `bottom`; false when a page cannot
-    // hold the headings and a line.
-    bool paginate(qreal firstTop, qreal top, qreal bottom, qreal footerHeight);
+    // Splits the rows into pages whose tables run from `firstTop` on the
+    // first page, from the top on the others, down to `bottom`; false when a
+    // page cannot hold the headings and a line.
+    bool paginate(qreal firstTop, qreal bottom, qreal footerHeight);
 
     qreal headerHeight() const { return m_headerLines * m_style.line + 2 * m_style.padY; }
     qreal width() const { return std::accumulate(m_widths.begin(), m_widths.end(), qreal(0)); }
@@ -253,21 +253,21 @@ void Table::countLines()
     m_headerLines = count(m_printout.headers, natural, m_style.bold);
 }
 
-bool Table::paginate(qreal firstTop, qreal top, qreal bottom, qreal footerHeight)
+bool Table::paginate(qreal firstTop, qreal bottom, qreal footerHeight)
 {
-    if (top + headerHeight() + pieceHeight(1) > bottom)
+    const qreal room = bottom - headerHeight(); // for the lines of a page
+    if (pieceHeight(1) > room)
         return false;
     std::size_t begin = 0;
     qreal y = firstTop + headerHeight();
     const auto newPage = [&] {
         m_pages.push_back({begin, m_pieces.size(), false});
         begin = m_pieces.size();
-        y = top + headerHeight();
+        y = headerHeight();
     };
-    const qreal tallest = bottom - top - headerHeight();
     for (int r = 0; r < int(m_lines.size()); ++r) {
         const int lines = m_lines[std::size_t(r)];
-        if (y + pieceHeight(lines) > bottom && pieceHeight(lines) <= tallest)
+        if (y + pieceHeight(lines) > bottom && pieceHeight(lines) <= room)
             newPage();
         // A row taller than a page takes what room there is, page after page.
         int from = 0;
@@ -282,8 +282,7 @@ bool Table::paginate(qreal firstTop, qreal top, qreal bottom, qreal footerHeight
         m_pieces.push_back({r, from, lines});
         y += pieceHeight(lines - from);
     }
-    const bool footerFits = y + footerHeight <= bottom;
-    if (!footerFits)
+    if (y + footerHeight > bottom)
         newPage();
     m_pages.push_back({begin, m_pieces.size(), true});
     return true;
@@ -376,7 +375,7 @@ PaintOutcome PaintPrintout(const Printout &printout, QPagedPaintDevice &device, 
     const qreal beforeFooter = Points.beforeFooter * style.point;
     const qreal footerHeight
         = beforeFooter + Paragraphs(printout.footer, style.bold, style.line, table.width(), device);
-    if (!table.paginate(firstTop, 0, bottom, footerHeight))
+    if (!table.paginate(firstTop, bottom, footerHeight))
         return PaintOutcome::Failed;
 
     const int pageCount = int(table.pages().size());
