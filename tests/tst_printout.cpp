@@ -29,15 +29,15 @@ Printout Sheet(std::vector<QStringList> rows)
             {u"Total weight: 12 kg"_s}};
 }
 
-// A4 landscape, committed only when painted; painted in a thread of its own
+// Landscape, committed only when painted; painted in a thread of its own
 // when `worker`, as a window that keeps answering paints it.
 PaintOutcome Export(const Printout &printout, const QString &path, const PrintProgress &progress = {},
-                    bool worker = false)
+                    bool worker = false, const QPageSize &page = QPageSize(QPageSize::A4))
 {
     QSaveFile file(path);
     (void)file.open(QIODevice::WriteOnly); // when it cannot, neither can the writer's painter
     QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageSize(page);
     writer.setPageOrientation(QPageLayout::Landscape);
     PaintOutcome outcome = PaintOutcome::Failed;
     const auto paint = [&] { outcome = PaintPrintout(printout, writer, progress); };
@@ -139,13 +139,19 @@ void TestPrintout::outcomes_data()
     QTest::addColumn<int>("cancelAt"); // percent of the pages painted; -1: never
     QTest::addColumn<bool>("writable");
     QTest::addColumn<bool>("worker");
+    QTest::addColumn<QPageSize>("page");
     QTest::addColumn<PaintOutcome>("outcome");
-    QTest::newRow("one line") << 1 << -1 << true << false << PaintOutcome::Painted;
-    QTest::newRow("600 lines, some of three") << 600 << -1 << true << false << PaintOutcome::Painted;
-    QTest::newRow("painted in a worker thread") << 600 << -1 << true << true << PaintOutcome::Painted;
-    QTest::newRow("cancelled before the first page") << 600 << 0 << true << false << PaintOutcome::Cancelled;
-    QTest::newRow("cancelled half way, in a worker thread") << 600 << 50 << true << true << PaintOutcome::Cancelled;
-    QTest::newRow("into a folder that is not there") << 1 << -1 << false << false << PaintOutcome::Failed;
+    const QPageSize a4(QPageSize::A4);
+    QTest::newRow("one line") << 1 << -1 << true << false << a4 << PaintOutcome::Painted;
+    QTest::newRow("600 lines, some of three") << 600 << -1 << true << false << a4 << PaintOutcome::Painted;
+    QTest::newRow("painted in a worker thread") << 600 << -1 << true << true << a4 << PaintOutcome::Painted;
+    QTest::newRow("cancelled before the first page") << 600 << 0 << true << false << a4 << PaintOutcome::Cancelled;
+    QTest::newRow("cancelled half way, in a worker thread")
+        << 600 << 50 << true << true << a4 << PaintOutcome::Cancelled;
+    QTest::newRow("a page too short for a line")
+        << 1 << -1 << true << false << QPageSize(QSizeF(20, 200), QPageSize::Millimeter) << PaintOutcome::Failed;
+    // The writer does not tell; the QSaveFile does, when committed.
+    QTest::newRow("into a folder that is not there") << 1 << -1 << false << false << a4 << PaintOutcome::Failed;
 }
 
 // Through a QSaveFile over an existing file, which only a whole PDF replaces.
@@ -157,6 +163,7 @@ void TestPrintout::outcomes()
     QFETCH(int, cancelAt);
     QFETCH(bool, writable);
     QFETCH(bool, worker);
+    QFETCH(QPageSize, page);
     QFETCH(PaintOutcome, outcome);
     const QString path = dir.filePath(writable ? u"old.pdf"_s : u"missing/old.pdf"_s);
     const QByteArray old = "the old file";
@@ -175,7 +182,7 @@ void TestPrintout::outcomes()
         pageCount = count;
         return cancelAt < 0 || done * 100 < cancelAt * count;
     };
-    QCOMPARE(Export(Sheet(rows), path, progress, worker), outcome);
+    QCOMPARE(Export(Sheet(rows), path, progress, worker, page), outcome);
     if (outcome != PaintOutcome::Painted) {
         QCOMPARE(file.exists(), writable);
         QVERIFY(!writable || (file.open(QIODevice::ReadOnly) && file.readAll() == old));

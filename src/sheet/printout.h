@@ -42,6 +42,10 @@ using PrintProgress = std::function<bool(int pagesDone, int pageCount)>;
 // wraps within its line, so that no text is lost. A line is kept on one
 // page unless it is taller than a page.
 //
+// Failed: the device would not paint or take another page, or its page has
+// no room for the headings and a line. A QPdfWriter does not tell when its
+// QIODevice cannot be written: the QSaveFile it writes to does, on commit.
+//
 // The painter ends on every outcome, so a QPdfWriter has written what was
 // painted so far: write the PDF through a QSaveFile and commit it only when
 // the outcome is Painted. A QPrinter's caller aborts the print job from
