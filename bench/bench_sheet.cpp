@@ -59,26 +59,6 @@ void Quiet(QtMsgType type, const QMessageLogContext &context, const QString &mes
 }
 
 // The texts the sheet shows, as the sheet would make its printout.
-Printout SheetPrintout(const JobSheet &sheet)
-{
-    Printout printout{sheet.jobName(), {QLocale().toString(QDate::currentDate(), QLocale::LongFormat)}, {}, {}, {}, {}};
-    if (!sheet.sheetRate().isEmpty())
-        printout.preamble << QStringLiteral("Rate per kg: ") + sheet.sheetRate();
-    for (int c = 0; c < JobSheet::ColumnCount; ++c) {
-        printout.headers << sheet.headerData(c, Qt::Horizontal).toString();
-        printout.alignments.push_back(c >= JobSheet::QuantityColumn ? Qt::AlignRight : Qt::AlignLeft);
-    }
-    printout.rows.reserve(std::size_t(sheet.rowCount()));
-    for (int r = 0; r < sheet.rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < JobSheet::ColumnCount; ++c)
-            cells << sheet.data(sheet.index(r, c)).toString();
-        printout.rows.push_back(std::move(cells));
-    }
-    printout.footer = QStringList{sheet.weightTotalText(), sheet.amountTotalText()};
-    return printout;
-}
-
 // A4 landscape at QPdfWriter's own resolution, into memory.
 struct PdfInMemory
 {
@@ -207,29 +187,21 @@ void BenchSheet::open()
 void BenchSheet::pdf_data()
 {
     QTest::addColumn<int>("lines");
-    QTest::addColumn<bool>("document");
-    for (const int lines : {1'000, Lines}) {
-        QTest::addRow("%d lines, painted", lines) << lines << false;
-        QTest::addRow("%d lines, HTML document", lines) << lines << true;
-    }
+    for (const int lines : {1'000, Lines})
+        QTest::addRow("%d lines", lines) << lines;
 }
 
 // From the sheet's texts to the whole PDF in memory.
 void BenchSheet::pdf()
 {
     QFETCH(int, lines);
-    QFETCH(bool, document);
     JobSheet &sheet = window->sheet();
     sheet.replace(LargeSheet(lines));
     qint64 size = 0;
     QBENCHMARK
     {
         PdfInMemory pdf;
-        if (document) {
-            SheetDocument(sheet, QDate::currentDate())->print(&pdf.writer);
-        } else {
-            QCOMPARE(PaintPrintout(SheetPrintout(sheet), pdf.writer), PaintOutcome::Painted);
-        }
+        QCOMPARE(PaintPrintout(SheetPrintout(sheet, QDate::currentDate()), pdf.writer), PaintOutcome::Painted);
         size = pdf.buffer.size();
     }
     QVERIFY(size > lines * 50);

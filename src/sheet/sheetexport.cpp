@@ -26,35 +26,28 @@ bool IsNumber(int column)
 
 } // namespace
 
-std::unique_ptr<QTextDocument> SheetDocument(const JobSheet &sheet, QDate date)
+Printout SheetPrintout(const JobSheet &sheet, QDate date)
 {
-    const QString job = sheet.jobName().isEmpty() ? QStringLiteral("Job sheet") : sheet.jobName();
-    QString html;
-    html.reserve(sheet.rowCount() * 400 + 1024);
-    html += QStringLiteral("<html><body><h2>%1</h2><p>%2</p>")
-                .arg(job.toHtmlEscaped(), QLocale().toString(date, QLocale::LongFormat).toHtmlEscaped());
+    Printout printout{sheet.jobName().isEmpty() ? QStringLiteral("Job sheet") : sheet.jobName(),
+                      {QLocale().toString(date, QLocale::LongFormat)},
+                      {},
+                      {},
+                      {},
+                      {sheet.weightTotalText(), sheet.amountTotalText()}};
     if (!sheet.sheetRate().isEmpty())
-        html += QStringLiteral("<p>Rate per kg: %1</p>").arg(sheet.sheetRate().toHtmlEscaped());
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><thead><tr>");
-    for (int c = 0; c < JobSheet::ColumnCount; ++c)
-        html += QStringLiteral("<th>%1</th>").arg(Header(sheet, c).toHtmlEscaped());
-    html += QStringLiteral("</tr></thead>");
-    for (int r = 0; r < sheet.rowCount(); ++r) {
-        html += QStringLiteral("<tr>");
-        for (int c = 0; c < JobSheet::ColumnCount; ++c) {
-            html += IsNumber(c) ? QStringLiteral("<td align=\"right\">") : QStringLiteral("<td>");
-            html += Cell(sheet, r, c).toHtmlEscaped();
-            html += QStringLiteral("</td>");
-        }
-        html += QStringLiteral("</tr>");
+        printout.preamble << QStringLiteral("Rate per kg: ") + sheet.sheetRate();
+    for (int c = 0; c < JobSheet::ColumnCount; ++c) {
+        printout.headers << Header(sheet, c);
+        printout.alignments.push_back(IsNumber(c) ? Qt::AlignRight : Qt::AlignLeft);
     }
-    html += QStringLiteral("</table><p><b>%1</b><br><b>%2</b></p></body></html>")
-                .arg(sheet.weightTotalText().toHtmlEscaped(), sheet.amountTotalText().toHtmlEscaped());
-
-    auto document = std::make_unique<QTextDocument>();
-    document->setMetaInformation(QTextDocument::DocumentTitle, job);
-    document->setHtml(html);
-    return document;
+    printout.rows.reserve(std::size_t(sheet.rowCount()));
+    for (int r = 0; r < sheet.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < JobSheet::ColumnCount; ++c)
+            cells << Cell(sheet, r, c);
+        printout.rows.push_back(std::move(cells));
+    }
+    return printout;
 }
 
 std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)

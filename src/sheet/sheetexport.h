@@ -1,12 +1,12 @@
-// The sheet as others take it: a document for the printer and for PDF, and
-// the cells of some lines for the clipboard. Both carry the texts the sheet
+// The sheet as others take it: the texts to print or export as PDF, and the
+// cells of some lines for the clipboard. Both carry the texts the sheet
 // shows.
 #pragma once
 
 #include "sheet/jobsheet.h"
+#include "sheet/printout.h"
 
 #include <QDate>
-#include <QTextDocument>
 
 #include <memory>
 
@@ -14,9 +14,9 @@ class QMimeData;
 
 namespace msweight {
 
-// The job's name, the date, the lines and the totals, with no page size of
-// its own, so that printing it numbers its pages.
-std::unique_ptr<QTextDocument> SheetDocument(const JobSheet &sheet, QDate date);
+// The job's name, the date and the sheet's rate, the lines as the sheet
+// shows them, and the totals.
+Printout SheetPrintout(const JobSheet &sheet, QDate date);
 
 // The cells of `rows` as tab-separated text and as an HTML table, which a
 // spreadsheet pastes as cells.

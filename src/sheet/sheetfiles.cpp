@@ -216,7 +216,7 @@ bool SheetWindow::print()
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (m_dialogs.runDialog(dialog) != QDialog::Accepted)
         return false;
-    if (!paint(printer, QStringLiteral("Cannot print")))
+    if (!paint(printer, QStringLiteral("Cannot print"), [&printer] { printer.abort(); }))
         return false;
     if (printer.printerState() == QPrinter::Error) {
         m_dialogs.fail(this, QStringLiteral("Cannot print: the printer reported an error."));
@@ -261,12 +261,29 @@ bool SheetWindow::exportPdfTo(const QString &path)
     return true;
 }
 
-bool SheetWindow::paint(QPagedPaintDevice &device, const QString &doing)
+// Page by page, with a dialog that shows how far it has come and can cancel;
+// the window's other events are handled between pages.
+bool SheetWindow::paint(QPagedPaintDevice &device, const QString &doing, const std::function<void()> &abort)
 {
-    Q_UNUSED(doing);
-    const std::unique_ptr<QTextDocument> document = SheetDocument(m_sheet, QDate::currentDate());
-    document->print(&device);
-    return true;
+    QProgressDialog progress(QStringLiteral("Laying out the sheet…"), QStringLiteral("Cancel"), 0, 1, this);
+    progress.setWindowTitle(QLatin1String(Caption));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const PaintOutcome outcome
+        = PaintPrintout(SheetPrintout(m_sheet, QDate::currentDate()), device, [&](int done, int pages) {
+              progress.setMaximum(pages);
+              progress.setLabelText(QStringLiteral("Page %1 of %2").arg(done + 1).arg(pages));
+              progress.setValue(done);
+              if (!progress.wasCanceled())
+                  return true;
+              if (abort)
+                  abort();
+              return false;
+          });
+    progress.reset();
+    if (outcome == PaintOutcome::Failed)
+        m_dialogs.fail(this, doing + QStringLiteral(": the page has no room for the sheet's lines."));
+    return outcome == PaintOutcome::Painted;
 }
 
 } // namespace msweight

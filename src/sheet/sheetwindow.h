@@ -90,7 +90,7 @@ private:
     bool askToSaveFirst();
     QString chooseSavePath(const QString &title, const QString &filter, const QString &suffix,
                            const QString &suggested);
-    bool paint(QPagedPaintDevice &device, const QString &doing);
+    bool paint(QPagedPaintDevice &device, const QString &doing, const std::function<void()> &abort = {});
     void copyLines();
     void deleteLines();
     void moveCurrent(int step);
