@@ -6,10 +6,12 @@
 #
 #   bench/startup.sh                      build in build-bench/, measure, print
 #   BUILD=dir ROUNDS=n RUNS=n WARMUP=n MEMORY_RUNS=n bench/startup.sh
+#   BEFORE=rev bench/startup.sh           also the program as of git revision
+#                                         rev, built in build-bench/before/
 #
-# The two programs take turns: ROUNDS hyperfine calls of RUNS runs of each,
-# each after WARMUP runs that are not counted, so that a change in the
-# machine's load falls on both alike.
+# The programs take turns: ROUNDS hyperfine calls of RUNS runs of each, each
+# after WARMUP runs that are not counted, so that a change in the machine's
+# load falls on all alike.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,6 +35,15 @@ fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target bench_startup_form bench_startup_floor
+programs=(-n form -n floor "$build/bench/bench_startup_form" "$build/bench/bench_startup_floor")
+if [ -n "${BEFORE:-}" ]; then
+    before=$build/before
+    rm -rf "$before/src" && mkdir -p "$before/src"
+    git -C "$root" archive "$BEFORE" | tar -x -C "$before/src"
+    cmake -S "$before/src" -B "$before/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+    cmake --build "$before/build" -j"$(nproc)" --target bench_startup_form
+    programs=(-n form -n floor -n before "${programs[@]:4}" "$before/build/bench/bench_startup_form")
+fi
 
 export QT_QPA_PLATFORM=offscreen
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -50,8 +61,8 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 
 echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) CPUs; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 for ((r = 1; r <= rounds; ++r)); do
-    hyperfine -N --warmup "$warmup" --runs "$runs" --style basic -n form -n floor \
-        --export-json "$out/round-$r.json" "$form" "$floor" >>"$out/hyperfine.log" 2>&1 ||
+    hyperfine -N --warmup "$warmup" --runs "$runs" --style basic "${programs[@]}" \
+        --export-json "$out/round-$r.json" >>"$out/hyperfine.log" 2>&1 ||
         { cat "$out/hyperfine.log"; exit 1; }
 done
 # All rounds in one file, each program's times in one list.
@@ -74,6 +85,10 @@ echo "start-up to the first paint, median of $((rounds * runs)) runs each (all t
 echo "  form   $form_ms ms"
 echo "  floor  $floor_ms ms"
 echo "  ratio  $(ratio "$form_ms" "$floor_ms") (goal: at most 1.25)"
+if [ -n "${BEFORE:-}" ]; then
+    before_ms=$(times before | median | awk '{ printf "%.2f", $1 * 1000 }')
+    echo "  before $before_ms ms ($BEFORE), ratio to the floor $(ratio "$before_ms" "$floor_ms"); now / before $(ratio "$form_ms" "$before_ms")"
+fi
 echo "peak memory (max RSS), median of $memory_runs runs each"
 echo "  form   $form_kib KiB"
 echo "  floor  $floor_kib KiB"

@@ -42,8 +42,7 @@ struct Look
 
 Look LookOn(const QWidget &widget, const ControlSpec &spec, const QPalette &colours);
 
-// Fusion with the tabs' narrow padding and the page frame drawn as start-up
-// needs it, built on `fusion`.
+// Fusion with the tabs' narrow padding, built on `fusion`.
 QStyle *NewMultiPageStyle(QStyle *fusion);
 
 } // namespace msweight
