@@ -1,0 +1,170 @@
+// The search: first-fit decreasing for a first plan, the LP bound from column
+// generation, then a dive that fixes the LP's patterns a few at a time,
+// solving the LP again over what is left, and completes each step's fixed
+// bars with first-fit decreasing; it stops once a plan meets the bound.
+#include "plan/colgen.h"
+#include "plan/cutmodel.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace msweight {
+
+using namespace cutting;
+
+namespace {
+
+constexpr double Whole = 1e-6; // an LP value within this of an integer is one
+
+class Dive
+{
+public:
+    Dive(const Prepared &prepared, const Deadline &deadline, const std::function<void(double)> &progress)
+        : m_prepared(prepared)
+        , m_problem(prepared.problem)
+        , m_deadline(deadline)
+        , m_progress(progress)
+    {
+    }
+
+    Packing run(Packing best, Micrometres &lowerBound)
+    {
+        ColumnGeneration root(m_problem, m_prepared.demand, m_prepared.available, best.bars);
+        root.solve(m_deadline);
+        lowerBound = LengthBound(m_prepared, root.lowerBound());
+        if (meets(best, lowerBound))
+            return best;
+
+        std::vector<int> demand = m_prepared.demand, left = m_prepared.available;
+        std::vector<Pattern> fixed;
+        double fixedCost = 0;
+        std::vector<Pattern> pool = root.patterns();
+        std::unique_ptr<ColumnGeneration> step;
+        const ColumnGeneration *lp = &root;
+        while (!m_deadline.over()) {
+            const std::vector<Pattern> &patterns = lp->patterns();
+            const std::vector<double> values = lp->values();
+            bool any = false;
+            for (std::size_t j = 0; j < patterns.size(); ++j)
+                for (int copy = 0; copy < int(std::floor(values[j] + Whole)); ++copy)
+                    any = take(patterns[j], demand, left, fixed, fixedCost) || any;
+            if (!any) {
+                // No pattern whole: the largest share of one, the first of equals.
+                const auto most = std::max_element(values.begin(), values.end());
+                if (most == values.end() || *most < Whole
+                    || !take(patterns[most - values.begin()], demand, left, fixed, fixedCost))
+                    break;
+            }
+
+            Packing candidate = FirstFitDecreasing(m_problem, demand, left);
+            candidate.bars.insert(candidate.bars.begin(), fixed.begin(), fixed.end());
+            if (Better(m_problem, candidate, best))
+                best = std::move(candidate);
+            if (meets(best, lowerBound) || std::all_of(demand.begin(), demand.end(), [](int d) { return d == 0; }))
+                break;
+            report(demand);
+
+            for (const Pattern &pattern : patterns)
+                if (std::find(pool.begin(), pool.end(), pattern) == pool.end())
+                    pool.push_back(pattern);
+            step = std::make_unique<ColumnGeneration>(m_problem, demand, left, pool);
+            step->solve(m_deadline);
+            lp = step.get();
+            // The rest of the dive cannot buy less than the best plan.
+            if (UncutCount(best) == 0
+                && LengthBound(m_prepared, fixedCost + lp->lowerBound()) >= BoughtLength(m_problem, best))
+                break;
+        }
+        return best;
+    }
+
+private:
+    bool meets(const Packing &packing, Micrometres lowerBound) const
+    {
+        return UncutCount(packing) == 0 && BoughtLength(m_problem, packing) <= lowerBound;
+    }
+
+    // Fixes one bar of `pattern` if what is left to cut and the stock allow.
+    bool take(const Pattern &pattern, std::vector<int> &demand, std::vector<int> &left, std::vector<Pattern> &fixed,
+              double &fixedCost) const
+    {
+        if (left[pattern.stock] == 0)
+            return false;
+        for (const PatternEntry &entry : pattern.entries)
+            if (entry.count > demand[entry.item])
+                return false;
+        for (const PatternEntry &entry : pattern.entries)
+            demand[entry.item] -= entry.count;
+        if (left[pattern.stock] > 0)
+            --left[pattern.stock];
+        fixed.push_back(pattern);
+        fixedCost += m_problem.stock[pattern.stock].cost;
+        return true;
+    }
+
+    void report(const std::vector<int> &demand) const
+    {
+        if (!m_progress || m_prepared.pieceCount == 0)
+            return;
+        int left = 0;
+        for (int d : demand)
+            left += d;
+        m_progress(1.0 - double(left) / m_prepared.pieceCount);
+    }
+
+    const Prepared &m_prepared;
+    const Problem &m_problem;
+    const Deadline &m_deadline;
+    const std::function<void(double)> &m_progress;
+};
+
+} // namespace
+
+CutPlan PlanCuts(const CutRequest &request)
+{
+    const Prepared prepared = Prepare(request);
+    const Deadline deadline(request.timeLimit, request.cancel);
+    Packing best = FirstFitDecreasing(prepared.problem, prepared.demand, prepared.available);
+    Micrometres lowerBound = 0;
+    if (prepared.pieceCount > 0 && !prepared.problem.stock.empty())
+        best = Dive(prepared, deadline, request.progress).run(std::move(best), lowerBound);
+    ImproveOffcuts(prepared.problem, best);
+
+    CutPlan plan = ToPlan(request, prepared, best);
+    // With pieces left uncut the bound, made for plans that cut them all,
+    // says nothing about this plan.
+    plan.lowerBound = plan.uncut.isEmpty() ? lowerBound : 0;
+    plan.optimal = plan.uncut.isEmpty() && plan.boughtLength == plan.lowerBound;
+    plan.cancelled = deadline.hit() && deadline.cancelled();
+    plan.timedOut = deadline.hit() && !plan.cancelled;
+    if (request.progress)
+        request.progress(1.0);
+    return plan;
+}
+
+CutPlan PlanCutsFirstFit(const CutRequest &request)
+{
+    const Prepared prepared = Prepare(request);
+    Packing packing = FirstFitDecreasing(prepared.problem, prepared.demand, prepared.available);
+    return ToPlan(request, prepared, packing);
+}
+
+QList<CutPurchase> PurchaseList(const CutPlan &plan)
+{
+    QList<CutPurchase> purchases;
+    for (const CutBar &bar : plan.bars) {
+        if (bar.fromOffcut)
+            continue;
+        auto it = std::find_if(purchases.begin(), purchases.end(),
+                               [&](const CutPurchase &p) { return p.length == bar.length; });
+        if (it == purchases.end())
+            purchases.append({bar.length, 1});
+        else
+            ++it->count;
+    }
+    std::sort(purchases.begin(), purchases.end(),
+              [](const CutPurchase &a, const CutPurchase &b) { return a.length > b.length; });
+    return purchases;
+}
+
+} // namespace msweight
