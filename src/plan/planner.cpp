@@ -32,30 +32,34 @@ public:
         ColumnGeneration root(m_problem, m_prepared.demand, m_prepared.available, best.bars);
         root.solve(m_deadline);
         lowerBound = LengthBound(m_prepared, root.lowerBound());
-        if (meets(best, lowerBound))
-            return best;
+        m_pool = root.patterns();
+        // Dives that fix patterns in different ways, each from the root's
+        // LP, until one meets the bound.
+        for (const Fixing fixing : {Fixing::Rounding, Fixing::Largest, Fixing::LongestPiece}) {
+            if (meets(best, lowerBound) || m_deadline.over())
+                break;
+            dive(root, fixing, best, lowerBound);
+        }
+        return best;
+    }
 
+private:
+    enum class Fixing {
+        Rounding,     // every pattern's whole part, else the largest share of one
+        Largest,      // one bar of the pattern with the largest share
+        LongestPiece, // as Largest, among the patterns holding the longest piece left
+    };
+
+    void dive(const ColumnGeneration &root, Fixing fixing, Packing &best, Micrometres lowerBound)
+    {
         std::vector<int> demand = m_prepared.demand, left = m_prepared.available;
         std::vector<Pattern> fixed;
         double fixedCost = 0;
-        std::vector<Pattern> pool = root.patterns();
         std::unique_ptr<ColumnGeneration> step;
         const ColumnGeneration *lp = &root;
         while (!m_deadline.over()) {
-            const std::vector<Pattern> &patterns = lp->patterns();
-            const std::vector<double> values = lp->values();
-            bool any = false;
-            for (std::size_t j = 0; j < patterns.size(); ++j)
-                for (int copy = 0; copy < int(std::floor(values[j] + Whole)); ++copy)
-                    any = take(patterns[j], demand, left, fixed, fixedCost) || any;
-            if (!any) {
-                // No pattern whole: the largest share of one, the first of equals.
-                const auto most = std::max_element(values.begin(), values.end());
-                if (most == values.end() || *most < Whole
-                    || !take(patterns[most - values.begin()], demand, left, fixed, fixedCost))
-                    break;
-            }
-
+            if (!fix(*lp, fixing, demand, left, fixed, fixedCost))
+                break;
             Packing candidate = FirstFitDecreasing(m_problem, demand, left);
             candidate.bars.insert(candidate.bars.begin(), fixed.begin(), fixed.end());
             if (Better(m_problem, candidate, best))
@@ -64,10 +68,10 @@ public:
                 break;
             report(demand);
 
-            for (const Pattern &pattern : patterns)
-                if (std::find(pool.begin(), pool.end(), pattern) == pool.end())
-                    pool.push_back(pattern);
-            step = std::make_unique<ColumnGeneration>(m_problem, demand, left, pool);
+            for (const Pattern &pattern : lp->patterns())
+                if (std::find(m_pool.begin(), m_pool.end(), pattern) == m_pool.end())
+                    m_pool.push_back(pattern);
+            step = std::make_unique<ColumnGeneration>(m_problem, demand, left, m_pool);
             step->solve(m_deadline);
             lp = step.get();
             // The rest of the dive cannot buy less than the best plan.
@@ -75,10 +79,37 @@ public:
                 && LengthBound(m_prepared, fixedCost + lp->lowerBound()) >= BoughtLength(m_problem, best))
                 break;
         }
-        return best;
     }
 
-private:
+    // Fixes bars as `fixing` says from the LP's solution; false when none.
+    bool fix(const ColumnGeneration &lp, Fixing fixing, std::vector<int> &demand, std::vector<int> &left,
+             std::vector<Pattern> &fixed, double &fixedCost) const
+    {
+        const std::vector<Pattern> &patterns = lp.patterns();
+        const std::vector<double> values = lp.values();
+        if (fixing == Fixing::Rounding) {
+            bool any = false;
+            for (std::size_t j = 0; j < patterns.size(); ++j)
+                for (int copy = 0; copy < int(std::floor(values[j] + Whole)); ++copy)
+                    any = take(patterns[j], demand, left, fixed, fixedCost) || any;
+            if (any)
+                return true;
+        }
+        const auto longest = std::find_if(demand.begin(), demand.end(), [](int d) { return d > 0; }) - demand.begin();
+        std::size_t chosen = patterns.size();
+        for (std::size_t j = 0; j < patterns.size(); ++j) {
+            if (values[j] < Whole || (chosen < patterns.size() && values[j] <= values[chosen]))
+                continue;
+            const auto &entries = patterns[j].entries;
+            if (fixing == Fixing::LongestPiece
+                && std::none_of(entries.begin(), entries.end(),
+                                [&](const PatternEntry &e) { return e.item == longest; }))
+                continue;
+            chosen = j;
+        }
+        return chosen < patterns.size() && take(patterns[chosen], demand, left, fixed, fixedCost);
+    }
+
     bool meets(const Packing &packing, Micrometres lowerBound) const
     {
         return UncutCount(packing) == 0 && BoughtLength(m_problem, packing) <= lowerBound;
@@ -116,6 +147,7 @@ private:
     const Problem &m_problem;
     const Deadline &m_deadline;
     const std::function<void(double)> &m_progress;
+    std::vector<Pattern> m_pool; // every pattern made so far, for the dives' LPs to start from
 };
 
 } // namespace

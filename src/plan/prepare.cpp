@@ -66,11 +66,11 @@ Prepared Prepare(const CutRequest &request)
         prepared.copies.push_back(std::move(copies));
     }
 
-    // Half a multiple of the bought lengths' divisor spread over every bar
-    // the plan could have: the bars' share never outweighs a length.
+    // A hundredth of the bought lengths' divisor spread over every bar the
+    // plan could have: the bars' share never outweighs a length.
     const double unit = problem.longestBought > 0 ? double(problem.longestBought) : 1.0;
     const double gcd = problem.boughtGcd > 0 ? double(problem.boughtGcd) : unit;
-    problem.barCost = 0.5 * gcd / (unit * (prepared.pieceCount + 1));
+    problem.barCost = 0.01 * gcd / (unit * (prepared.pieceCount + 1));
     for (StockType &type : problem.stock) {
         type.cost = (type.offcut ? 0.0 : double(type.length) / unit) + problem.barCost;
         prepared.available.push_back(type.available);
@@ -83,10 +83,24 @@ Micrometres LengthBound(const Prepared &prepared, double bound)
     const Problem &problem = prepared.problem;
     if (problem.boughtGcd <= 0 || !std::isfinite(bound))
         return 0;
-    // A plan has at most one bar a piece; the margin covers the rounding of
-    // the sums that made `bound`, far below a micrometre a bar.
-    const double unit = double(problem.longestBought);
-    const double length = (bound - problem.barCost * prepared.pieceCount) * unit - 1e-9 * unit * (std::abs(bound) + 1);
+    // A plan P costs length(P) / longest + barCost * bars(P) >= bound, and its
+    // bars are at most length(P) / shortest bought bars and the offcuts in
+    // stock (each bar holds a piece, so at most one bar a piece). Solved for
+    // length(P), less a margin for the rounding of the sums that made
+    // `bound`, far below a micrometre a bar.
+    Micrometres shortest = problem.longestBought;
+    double offcutBars = 0;
+    for (const StockType &type : problem.stock) {
+        if (!type.offcut)
+            shortest = std::min(shortest, type.length);
+        else
+            offcutBars += type.available == CutStock::Unlimited ? prepared.pieceCount : type.available;
+    }
+    offcutBars = std::min<double>(offcutBars, prepared.pieceCount);
+    const double longest = double(problem.longestBought);
+    const double perMicrometre = 1 / longest + problem.barCost / double(shortest);
+    const double length
+        = (bound - problem.barCost * offcutBars) / perMicrometre - 1e-9 * longest * (std::abs(bound) + 1);
     if (length <= 0)
         return 0;
     const auto multiples = Micrometres(std::ceil(length / double(problem.boughtGcd)));
