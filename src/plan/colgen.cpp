@@ -95,6 +95,27 @@ double ColumnGeneration::dualBound(const std::vector<double> &price, const std::
     return bound;
 }
 
+void ColumnGeneration::restrict(const std::vector<int> &demand, const std::vector<int> &availableLeft)
+{
+    m_demand = demand;
+    m_left = availableLeft;
+    const int itemCount = int(m_problem.items.size());
+    for (int item = 0; item < itemCount; ++item)
+        m_lp->setRowLower(item, m_demand[item]);
+    for (int type = 0; type < int(m_left.size()); ++type)
+        if (m_stockRow[type] >= 0)
+            m_lp->setRowUpper(m_stockRow[type], std::max(0, m_left[type]));
+    for (std::size_t j = 0; j < m_patterns.size(); ++j) {
+        const Pattern &pattern = m_patterns[j];
+        const bool fits = m_left[pattern.stock] != 0
+            && std::all_of(pattern.entries.begin(), pattern.entries.end(),
+                           [&](const PatternEntry &e) { return e.count <= m_demand[e.item]; });
+        if (!fits)
+            m_lp->setColumnUpper(itemCount + int(j), 0);
+    }
+    m_lowerBound = -std::numeric_limits<double>::infinity();
+}
+
 bool ColumnGeneration::solve(const Deadline &deadline)
 {
     const int itemCount = int(m_problem.items.size());

@@ -22,6 +22,11 @@ public:
                      const std::vector<Pattern> &pool);
     ~ColumnGeneration();
 
+    // Less to cover: the demand and the stock left after bars fixed elsewhere.
+    // Patterns that no longer fit are held at zero; the LP goes on from its
+    // last basis.
+    void restrict(const std::vector<int> &demand, const std::vector<int> &availableLeft);
+
     // Adds columns until none prices out (true) or the deadline passes.
     bool solve(const Deadline &deadline);
 

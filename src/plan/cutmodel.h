@@ -34,7 +34,7 @@ struct PatternEntry
     int item = 0;
     int count = 0;
 
-    bool operator==(const PatternEntry &) const = default;
+    auto operator<=>(const PatternEntry &) const = default;
 };
 
 struct Pattern
@@ -42,7 +42,7 @@ struct Pattern
     int stock = 0;
     std::vector<PatternEntry> entries; // by item, each item once
 
-    bool operator==(const Pattern &) const = default;
+    auto operator<=>(const Pattern &) const = default;
 };
 
 struct Problem

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <optional>
 
 namespace msweight::cutting {
 
@@ -80,6 +82,68 @@ public:
     bool m_complete = true;
 };
 
+// Dynamic programming over the room in units of the weights' common divisor,
+// each item split into 1, 2, 4, ... copies so that every count up to its
+// most is a sum of parts: exact, and quick while room times parts is small.
+constexpr long DynamicLimit = 4'000'000;
+
+std::optional<KnapsackResult> Dynamic(const std::vector<Candidate> &candidates, Micrometres capacity)
+{
+    Micrometres unit = capacity;
+    for (const Candidate &c : candidates)
+        unit = std::gcd(unit, c.weight);
+    struct Part
+    {
+        std::size_t candidate;
+        int count;
+        long weight;
+        double price;
+    };
+    std::vector<Part> parts;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const Candidate &c = candidates[i];
+        int left = int(std::min<Micrometres>(c.most, capacity / c.weight));
+        for (int count = 1; left > 0; count *= 2) {
+            const int take = std::min(count, left);
+            parts.push_back({i, take, long(c.weight / unit) * take, c.price * take});
+            left -= take;
+        }
+    }
+    const long room = long(capacity / unit);
+    if (unit <= 0 || double(room + 1) * double(parts.size() + 1) > DynamicLimit)
+        return std::nullopt;
+
+    std::vector<double> best(room + 1, 0.0);
+    std::vector<std::vector<bool>> taken(parts.size(), std::vector<bool>(room + 1, false));
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const Part &part = parts[p];
+        for (long r = room; r >= part.weight; --r) {
+            const double value = best[r - part.weight] + part.price;
+            if (value > best[r] + Epsilon) {
+                best[r] = value;
+                taken[p][r] = true;
+            }
+        }
+    }
+    KnapsackResult result;
+    std::vector<int> counts(candidates.size(), 0);
+    long r = room;
+    for (std::size_t p = parts.size(); p-- > 0;) {
+        if (taken[p][r]) {
+            counts[parts[p].candidate] += parts[p].count;
+            r -= parts[p].weight;
+        }
+    }
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (counts[i] > 0) {
+            result.entries.push_back({candidates[i].item, counts[i]});
+            result.value += candidates[i].price * counts[i];
+        }
+    }
+    result.upperBound = std::max(best[room], result.value);
+    return result;
+}
+
 } // namespace
 
 KnapsackResult BestPattern(const std::vector<Item> &items, const std::vector<int> &most,
@@ -97,6 +161,11 @@ KnapsackResult BestPattern(const std::vector<Item> &items, const std::vector<int
             return x > y;
         return a.item < b.item;
     });
+    if (std::optional<KnapsackResult> exact = Dynamic(candidates, capacity)) {
+        std::sort(exact->entries.begin(), exact->entries.end(),
+                  [](const PatternEntry &a, const PatternEntry &b) { return a.item < b.item; });
+        return *exact;
+    }
     Search search(candidates);
     const double rootBound = search.bound(0, capacity);
     search.run(0, capacity, 0);

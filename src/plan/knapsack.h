@@ -1,7 +1,9 @@
 // The pricing problem of column generation: the bar pattern worth most at the
-// master problem's prices, a bounded knapsack solved by depth-first branch
-// and bound (items taken in order of price per micrometre, each node bounded
-// by the fractional fill of the room left).
+// master problem's prices, a bounded knapsack. Solved by dynamic programming
+// over the bar's length in units of the lengths' common divisor where that
+// table is small (the bin-packing sets, lengths in whole millimetres), else
+// by depth-first branch and bound (items in order of price per micrometre,
+// each node bounded by the fractional fill of the room left).
 #pragma once
 
 #include "plan/cutmodel.h"

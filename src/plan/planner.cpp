@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace msweight {
 
@@ -33,6 +34,7 @@ public:
         root.solve(m_deadline);
         lowerBound = LengthBound(m_prepared, root.lowerBound());
         m_pool = root.patterns();
+        m_known.insert(m_pool.begin(), m_pool.end());
         // Dives that fix patterns in different ways, each from the root's
         // LP, until one meets the bound.
         for (const Fixing fixing : {Fixing::Rounding, Fixing::Largest, Fixing::LongestPiece}) {
@@ -55,7 +57,7 @@ private:
         std::vector<int> demand = m_prepared.demand, left = m_prepared.available;
         std::vector<Pattern> fixed;
         double fixedCost = 0;
-        std::unique_ptr<ColumnGeneration> step;
+        std::unique_ptr<ColumnGeneration> own;
         const ColumnGeneration *lp = &root;
         while (!m_deadline.over()) {
             if (!fix(*lp, fixing, demand, left, fixed, fixedCost))
@@ -68,17 +70,22 @@ private:
                 break;
             report(demand);
 
-            for (const Pattern &pattern : lp->patterns())
-                if (std::find(m_pool.begin(), m_pool.end(), pattern) == m_pool.end())
-                    m_pool.push_back(pattern);
-            step = std::make_unique<ColumnGeneration>(m_problem, demand, left, m_pool);
-            step->solve(m_deadline);
-            lp = step.get();
+            if (!own) {
+                own = std::make_unique<ColumnGeneration>(m_problem, demand, left, m_pool);
+            } else {
+                own->restrict(demand, left);
+            }
+            own->solve(m_deadline);
+            lp = own.get();
             // The rest of the dive cannot buy less than the best plan.
             if (UncutCount(best) == 0
                 && LengthBound(m_prepared, fixedCost + lp->lowerBound()) >= BoughtLength(m_problem, best))
                 break;
         }
+        if (own)
+            for (const Pattern &pattern : own->patterns())
+                if (m_known.insert(pattern).second)
+                    m_pool.push_back(pattern);
     }
 
     // Fixes bars as `fixing` says from the LP's solution; false when none.
@@ -148,6 +155,7 @@ private:
     const Deadline &m_deadline;
     const std::function<void(double)> &m_progress;
     std::vector<Pattern> m_pool; // every pattern made so far, for the dives' LPs to start from
+    std::set<Pattern> m_known;   // the same, to look up
 };
 
 } // namespace
