@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <random>
+
 using namespace msweight;
 
 Q_DECLARE_METATYPE(msweight::CutRequest)
@@ -41,6 +43,33 @@ QString Dump(const CutPlan &plan)
     return lines.join('\n');
 }
 
+// The least stock length that cuts every piece, by trying every way to
+// split the pieces into bars: each bar the shortest stock length holding it.
+Micrometres LeastStock(const QList<Micrometres> &pieces, const QList<Micrometres> &stock, Micrometres kerf)
+{
+    const int n = int(pieces.size());
+    const qint64 none = std::numeric_limits<qint64>::max();
+    QList<Micrometres> bar(1 << n, none); // the shortest stock length holding each set of pieces
+    for (int set = 1; set < (1 << n); ++set) {
+        Micrometres taken = 0;
+        for (int p = 0; p < n; ++p)
+            if (set & (1 << p))
+                taken += pieces[p] + kerf;
+        for (Micrometres length : stock)
+            if (taken <= length + kerf)
+                bar[set] = std::min(bar[set], length);
+    }
+    QList<Micrometres> least(1 << n, none);
+    least[0] = 0;
+    for (int set = 1; set < (1 << n); ++set) {
+        const int lowest = set & -set; // the bar holding the first piece left
+        for (int part = set; part > 0; part = (part - 1) & set)
+            if ((part & lowest) && bar[part] != none && least[set ^ part] != none)
+                least[set] = std::min(least[set], least[set ^ part] + bar[part]);
+    }
+    return least.last();
+}
+
 } // namespace
 
 class TestCutPlan : public QObject
@@ -50,6 +79,8 @@ class TestCutPlan : public QObject
 private slots:
     void plan_data();
     void plan();
+    void smallJobs_data();
+    void smallJobs();
     void checker_data();
     void checker();
     void sameEveryRun();
@@ -129,6 +160,32 @@ void TestCutPlan::plan()
     const CutPlan firstFit = PlanCutsFirstFit(request);
     QCOMPARE(CheckCutPlan(request, firstFit), QStringList());
     QVERIFY(firstFit.boughtLength >= plan.boughtLength || !firstFit.uncut.isEmpty());
+}
+
+void TestCutPlan::smallJobs_data()
+{
+    QTest::addColumn<int>("seed");
+    for (int seed = 1; seed <= 16; ++seed)
+        QTest::newRow(qPrintable(QStringLiteral("random job %1").arg(seed))) << seed;
+}
+
+void TestCutPlan::smallJobs()
+{
+    // Ten pieces of 0.4 to 5.9 m, from 6 m and 4.5 m stock: small enough to try
+    // every split, where a bound too high or a plan not the best would show.
+    QFETCH(int, seed);
+    std::mt19937 rng(seed);
+    QList<Micrometres> lengths;
+    CutRequest request = Request({}, {{6000 * Mm}, {4500 * Mm}});
+    for (int piece = 0; piece < 10; ++piece) {
+        lengths.append(Micrometres(400 + rng() % 5500) * Mm);
+        request.pieces.append({lengths.last(), 1, QString::number(piece)});
+    }
+    const Micrometres least = LeastStock(lengths, {6000 * Mm, 4500 * Mm}, request.kerf);
+    const CutPlan plan = PlanCuts(request);
+    QCOMPARE(CheckCutPlan(request, plan), QStringList());
+    QVERIFY(plan.lowerBound <= least);
+    QCOMPARE(plan.boughtLength, least);
 }
 
 void TestCutPlan::checker_data()

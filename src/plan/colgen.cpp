@@ -110,8 +110,7 @@ void ColumnGeneration::restrict(const std::vector<int> &demand, const std::vecto
         const bool fits = m_left[pattern.stock] != 0
             && std::all_of(pattern.entries.begin(), pattern.entries.end(),
                            [&](const PatternEntry &e) { return e.count <= m_demand[e.item]; });
-        if (!fits)
-            m_lp->setColumnUpper(itemCount + int(j), 0);
+        m_lp->setColumnUpper(itemCount + int(j), fits ? COIN_DBL_MAX : 0.0);
     }
     m_lowerBound = -std::numeric_limits<double>::infinity();
 }

@@ -22,9 +22,9 @@ public:
                      const std::vector<Pattern> &pool);
     ~ColumnGeneration();
 
-    // Less to cover: the demand and the stock left after bars fixed elsewhere.
-    // Patterns that no longer fit are held at zero; the LP goes on from its
-    // last basis.
+    // What is left to cover once bars are fixed elsewhere (or, going back,
+    // unfixed): patterns that do not fit it are held at zero, the others
+    // free again; the LP goes on from its last basis.
     void restrict(const std::vector<int> &demand, const std::vector<int> &availableLeft);
 
     // Adds columns until none prices out (true) or the deadline passes.

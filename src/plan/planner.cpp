@@ -16,6 +16,7 @@ using namespace cutting;
 namespace {
 
 constexpr double Whole = 1e-6; // an LP value within this of an integer is one
+constexpr int NodeBudget = 400;
 
 class Dive
 {
@@ -42,6 +43,8 @@ public:
                 break;
             dive(root, fixing, best, lowerBound);
         }
+        if (!meets(best, lowerBound))
+            search(best, lowerBound);
         return best;
     }
 
@@ -86,6 +89,64 @@ private:
             for (const Pattern &pattern : own->patterns())
                 if (m_known.insert(pattern).second)
                     m_pool.push_back(pattern);
+    }
+
+    struct State
+    {
+        std::vector<int> demand, left;
+        std::vector<Pattern> fixed;
+        double fixedCost = 0;
+    };
+
+    // Where the dives fail, a limited discrepancy search: a dive again, but
+    // at each step it may fix the second or a later pattern by share instead
+    // of the first, as many times in all as the round allows (1, 2, 3). A
+    // node costs an LP; the nodes are counted, not timed, so that the plan
+    // does not depend on the machine.
+    void search(Packing &best, Micrometres lowerBound)
+    {
+        ColumnGeneration lp(m_problem, m_prepared.demand, m_prepared.available, m_pool);
+        const State root{m_prepared.demand, m_prepared.available, {}, 0};
+        for (int discrepancies = 1; discrepancies <= 3; ++discrepancies)
+            if (!visit(lp, root, discrepancies, best, lowerBound))
+                break;
+    }
+
+    // False once the search is to stop.
+    bool visit(ColumnGeneration &lp, const State &state, int discrepancies, Packing &best, Micrometres lowerBound)
+    {
+        if (meets(best, lowerBound) || m_nodes >= NodeBudget || m_deadline.over())
+            return false;
+        ++m_nodes;
+        lp.restrict(state.demand, state.left);
+        lp.solve(m_deadline);
+        if (UncutCount(best) == 0
+            && LengthBound(m_prepared, state.fixedCost + lp.lowerBound()) >= BoughtLength(m_problem, best))
+            return true;
+        Packing candidate = FirstFitDecreasing(m_problem, state.demand, state.left);
+        candidate.bars.insert(candidate.bars.begin(), state.fixed.begin(), state.fixed.end());
+        if (Better(m_problem, candidate, best))
+            best = std::move(candidate);
+
+        // The children: patterns by share, largest first, the first of equals.
+        const std::vector<double> values = lp.values();
+        std::vector<std::size_t> order;
+        for (std::size_t j = 0; j < values.size(); ++j)
+            if (values[j] >= Whole)
+                order.push_back(j);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return values[a] > values[b]; });
+        order.resize(std::min<std::size_t>(order.size(), discrepancies + 1));
+        std::vector<Pattern> children;
+        for (std::size_t j : order)
+            children.push_back(lp.patterns()[j]);
+        for (int k = 0; k < int(children.size()); ++k) {
+            State child = state;
+            if (take(children[k], child.demand, child.left, child.fixed, child.fixedCost)
+                && !visit(lp, child, discrepancies - k, best, lowerBound))
+                return false;
+        }
+        return true;
     }
 
     // Fixes bars as `fixing` says from the LP's solution; false when none.
@@ -156,6 +217,7 @@ private:
     const std::function<void(double)> &m_progress;
     std::vector<Pattern> m_pool; // every pattern made so far, for the dives' LPs to start from
     std::set<Pattern> m_known;   // the same, to look up
+    int m_nodes = 0;
 };
 
 } // namespace
