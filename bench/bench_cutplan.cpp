@@ -11,7 +11,8 @@
 // 0.3 to 11 m in 5 mm steps, or to 5.9 m for bars), 12 m and 6 m stock, a 3 mm
 // kerf, a few offcuts in stock.
 //
-// bench_cutplan [set ...]   sets: u120 u250 u500 u1000 t60 t120 t249 t501 job
+// bench_cutplan [set ...]   sets: u120 u250 u500 u1000 t60 t120 t249 t501 job, and
+// example, which prints the plan of docs/cutting.md's example
 #include "plan/cutplan.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,47 @@ QList<CutRequest> Job()
     return groups;
 }
 
+// The worked example of docs/cutting.md: one beam size's pieces.
+CutRequest Example()
+{
+    CutRequest request;
+    request.pieces = {{6100 * Mm, 1, "B1"},
+                      {3550 * Mm, 5, "B2"},
+                      {1700 * Mm, 2, "B3"},
+                      {1150 * Mm, 2, "B4"},
+                      {1050 * Mm, 1, "B5"}};
+    request.stock = {{12000 * Mm, CutStock::Unlimited}, {6000 * Mm, CutStock::Unlimited}};
+    request.offcuts = {{3500 * Mm, 1}};
+    return request; // 3 mm kerf, offcuts from 0.5 m kept
+}
+
+void PrintExample(QTextStream &out)
+{
+    const CutRequest request = Example();
+    for (const auto &[name, plan] :
+         {std::pair{"first-fit decreasing", PlanCutsFirstFit(request)}, std::pair{"planner", PlanCuts(request)}}) {
+        out << name << ": " << plan.bars.size() << " bars, " << double(plan.boughtLength) / MicrometresPerMetre
+            << " m bought, bound " << double(plan.lowerBound) / MicrometresPerMetre << " m"
+            << (plan.optimal ? ", optimal" : "") << Qt::endl;
+        for (const CutBar &bar : plan.bars) {
+            QStringList pieces;
+            for (int piece : bar.pieces)
+                pieces << QStringLiteral("%1 %2")
+                              .arg(request.pieces[piece].mark)
+                              .arg(double(request.pieces[piece].length) / MicrometresPerMetre);
+            out << "  " << double(bar.length) / MicrometresPerMetre << " m" << (bar.fromOffcut ? " (offcut)" : "")
+                << ": " << pieces.join(", ") << "; offcut " << double(bar.offcut) / MicrometresPerMetre << " m"
+                << (bar.offcut == 0        ? ""
+                        : bar.offcutUsable ? " kept"
+                                           : " scrap")
+                << Qt::endl;
+        }
+        for (const CutPurchase &purchase : PurchaseList(plan))
+            out << "  buy " << purchase.count << " x " << double(purchase.length) / MicrometresPerMetre << " m"
+                << Qt::endl;
+    }
+}
+
 struct Totals
 {
     int instances = 0, proven = 0, timedOut = 0, withinOne = 0, faults = 0;
@@ -155,6 +197,10 @@ int main(int argc, char **argv)
         << "|---|---|---|---|---|---|---|---|---|" << Qt::endl;
     for (const QString &set : sets) {
         Totals totals;
+        if (set == QLatin1String("example")) {
+            PrintExample(out);
+            continue;
+        }
         if (set == QLatin1String("job")) {
             // Stock lengths differ here: "bars above" is in 12 m bars.
             QElapsedTimer timer;

@@ -84,6 +84,7 @@ private slots:
     void checker_data();
     void checker();
     void sameEveryRun();
+    void cancelled();
 };
 
 void TestCutPlan::plan_data()
@@ -279,6 +280,20 @@ void TestCutPlan::sameEveryRun()
     QVERIFY(!first.timedOut);
     for (int run = 0; run < 3; ++run)
         QCOMPARE(Dump(PlanCuts(request)), Dump(first));
+}
+
+void TestCutPlan::cancelled()
+{
+    // Cancelled before it starts: still a whole plan, with nothing proved.
+    const std::atomic_bool cancel = true;
+    CutRequest request
+        = Request({{450 * Mm, 1, "A"}, {400 * Mm, 1, "B"}, {350 * Mm, 1, "C"}, {300 * Mm, 1, "D"}, {250 * Mm, 2, "E"}},
+                  {{1000 * Mm}}, 0);
+    request.cancel = &cancel;
+    const CutPlan plan = PlanCuts(request);
+    QCOMPARE(CheckCutPlan(request, plan), QStringList());
+    QVERIFY(plan.cancelled && !plan.timedOut && !plan.optimal);
+    QCOMPARE(plan.lowerBound, 0);
 }
 
 QTEST_GUILESS_MAIN(TestCutPlan)
