@@ -85,7 +85,7 @@ public:
 // Dynamic programming over the room in units of the weights' common divisor,
 // each item split into 1, 2, 4, ... copies so that every count up to its
 // most is a sum of parts: exact, and quick while room times parts is small.
-constexpr long DynamicLimit = 4'000'000;
+constexpr long DynamicLimit = 1'000'000;
 
 std::optional<KnapsackResult> Dynamic(const std::vector<Candidate> &candidates, Micrometres capacity)
 {
