@@ -45,7 +45,7 @@ ColumnGeneration::ColumnGeneration(const Problem &problem, const std::vector<int
         const bool fits = m_left[pattern.stock] != 0
             && std::all_of(pattern.entries.begin(), pattern.entries.end(),
                            [&](const PatternEntry &e) { return e.count <= m_demand[e.item]; });
-        if (fits && std::find(m_patterns.begin(), m_patterns.end(), pattern) == m_patterns.end())
+        if (fits && !m_known.contains(pattern))
             addPattern(pattern);
     }
 }
@@ -67,6 +67,7 @@ void ColumnGeneration::addPattern(const Pattern &pattern)
     m_lp->addColumn(int(rows.size()), rows.data(), elements.data(), 0, COIN_DBL_MAX,
                     m_problem.stock[pattern.stock].cost);
     m_patterns.push_back(pattern);
+    m_known.insert(pattern);
 }
 
 // Any prices p >= 0 give a bound, whether or not the LP has converged (a
@@ -139,8 +140,7 @@ bool ColumnGeneration::solve(const Deadline &deadline)
             const double limitPrice = m_stockRow[type] >= 0 ? std::max(0.0, -dual[m_stockRow[type]]) : 0.0;
             const double reducedCost = stock.cost + limitPrice - best[type].value;
             Pattern pattern{type, best[type].entries};
-            if (reducedCost < -PricingTolerance && !pattern.entries.empty()
-                && std::find(m_patterns.begin(), m_patterns.end(), pattern) == m_patterns.end()) {
+            if (reducedCost < -PricingTolerance && !pattern.entries.empty() && !m_known.contains(pattern)) {
                 addPattern(pattern);
                 added = true;
             }

@@ -7,6 +7,7 @@
 #include "plan/knapsack.h"
 
 #include <memory>
+#include <set>
 #include <vector>
 
 class ClpSimplex;
@@ -50,6 +51,7 @@ private:
     std::vector<int> m_stockRow; // the row of each type's limit, or -1
     std::unique_ptr<ClpSimplex> m_lp;
     std::vector<Pattern> m_patterns; // column itemCount + k is pattern k
+    std::set<Pattern> m_known;       // the same, to look up
     double m_lowerBound;
 };
 
