@@ -31,6 +31,7 @@ ColumnGeneration::ColumnGeneration(const Problem &problem, const std::vector<int
         m_stockRow.push_back(left > 0 ? rows++ : -1);
 
     m_lp->setLogLevel(0);
+    m_lp->scaling(0); // counts of pieces and ones: nothing to scale, and scaling again at every solve cost 5%
     m_lp->resize(rows, 0);
     for (int item = 0; item < itemCount; ++item)
         m_lp->setRowBounds(item, m_demand[item], COIN_DBL_MAX);

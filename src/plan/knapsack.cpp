@@ -114,14 +114,14 @@ std::optional<KnapsackResult> Dynamic(const std::vector<Candidate> &candidates, 
         return std::nullopt;
 
     std::vector<double> best(room + 1, 0.0);
-    std::vector<std::vector<bool>> taken(parts.size(), std::vector<bool>(room + 1, false));
+    std::vector<unsigned char> taken(parts.size() * (room + 1), 0); // by part, then room
     for (std::size_t p = 0; p < parts.size(); ++p) {
         const Part &part = parts[p];
         for (long r = room; r >= part.weight; --r) {
             const double value = best[r - part.weight] + part.price;
             if (value > best[r] + Epsilon) {
                 best[r] = value;
-                taken[p][r] = true;
+                taken[p * (room + 1) + r] = 1;
             }
         }
     }
@@ -129,7 +129,7 @@ std::optional<KnapsackResult> Dynamic(const std::vector<Candidate> &candidates, 
     std::vector<int> counts(candidates.size(), 0);
     long r = room;
     for (std::size_t p = parts.size(); p-- > 0;) {
-        if (taken[p][r]) {
+        if (taken[p * (room + 1) + r]) {
             counts[parts[p].candidate] += parts[p].count;
             r -= parts[p].weight;
         }
