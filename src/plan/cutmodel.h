@@ -96,10 +96,6 @@ bool Better(const Problem &problem, const Packing &a, const Packing &b);
 Packing FirstFitDecreasing(const Problem &problem, const std::vector<int> &demand,
                            const std::vector<int> &availableLeft);
 
-// Moves and swaps of pieces between bars while each makes the offcuts longer
-// in the sense of Better, then each bar onto the shortest type that holds it.
-void ImproveOffcuts(const Problem &problem, Packing &packing);
-
 class Deadline
 {
 public:
@@ -124,5 +120,10 @@ private:
     const std::atomic_bool *m_cancel;
     mutable bool m_hit = false;
 };
+
+// Moves and swaps of pieces between bars while each makes the offcuts longer
+// in the sense of Better (until the deadline), then each bar onto the
+// shortest type that holds it.
+void ImproveOffcuts(const Problem &problem, Packing &packing, const Deadline &deadline);
 
 } // namespace msweight::cutting

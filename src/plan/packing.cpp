@@ -236,7 +236,7 @@ bool ImprovePair(const Problem &problem, Pattern &from, Pattern &to, Micrometres
 
 } // namespace
 
-void ImproveOffcuts(const Problem &problem, Packing &packing)
+void ImproveOffcuts(const Problem &problem, Packing &packing, const Deadline &deadline)
 {
     std::vector<Pattern> &bars = packing.bars;
     std::vector<Micrometres> free;
@@ -247,7 +247,7 @@ void ImproveOffcuts(const Problem &problem, Packing &packing)
     bool changed = true;
     for (int pass = 0; pass < 8 && changed; ++pass) {
         changed = false;
-        for (int from = 0; from < int(bars.size()); ++from)
+        for (int from = 0; from < int(bars.size()) && !deadline.over(); ++from)
             for (int to = 0; to < int(bars.size()); ++to)
                 while (from != to && !bars[from].entries.empty()
                        && ImprovePair(problem, bars[from], bars[to], free[from], free[to]))

@@ -230,7 +230,7 @@ CutPlan PlanCuts(const CutRequest &request)
     Micrometres lowerBound = 0;
     if (prepared.pieceCount > 0 && !prepared.problem.stock.empty())
         best = Dive(prepared, deadline, request.progress).run(std::move(best), lowerBound);
-    ImproveOffcuts(prepared.problem, best);
+    ImproveOffcuts(prepared.problem, best, deadline);
 
     CutPlan plan = ToPlan(request, prepared, best);
     // With pieces left uncut the bound, made for plans that cut them all,
