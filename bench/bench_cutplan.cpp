@@ -191,10 +191,11 @@ int main(int argc, char **argv)
     if (sets.isEmpty())
         sets = {"u120", "u250", "u500", "u1000", "t60", "t120", "t249", "t501", "job"};
     QTextStream out(stdout);
-    out << "| set | instances | FFD bars above bound | plan bars above bound | proven optimal | within one bar | "
-           "ms mean | ms max | FFD ms mean |"
-        << Qt::endl
-        << "|---|---|---|---|---|---|---|---|---|" << Qt::endl;
+    if (sets != QStringList{"example"})
+        out << "| set | instances | FFD bars above bound | plan bars above bound | proven optimal | within one bar | "
+               "ms mean | ms max | FFD ms mean |"
+            << Qt::endl
+            << "|---|---|---|---|---|---|---|---|---|" << Qt::endl;
     for (const QString &set : sets) {
         Totals totals;
         if (set == QLatin1String("example")) {
