@@ -1,7 +1,8 @@
 // The search: first-fit decreasing for a first plan, the LP bound from column
-// generation, then a dive that fixes the LP's patterns a few at a time,
-// solving the LP again over what is left, and completes each step's fixed
-// bars with first-fit decreasing; it stops once a plan meets the bound.
+// generation, then dives that fix the LP's patterns a few at a time, solving
+// the LP again over what is left and completing each step's fixed bars by
+// first-fit decreasing, then a limited discrepancy search; it stops once a
+// plan meets the bound. Last, the offcuts are lengthened.
 #include "plan/colgen.h"
 #include "plan/cutmodel.h"
 
