@@ -53,7 +53,9 @@ struct CutRequest
     std::chrono::milliseconds timeLimit{2000};
     // Set from another thread to stop: the best plan found so far comes back.
     const std::atomic_bool *cancel = nullptr;
-    // Called on the planning thread with the share of the work done, 0 to 1.
+    // Called on the planning thread with the share of the pieces the current
+    // dive has placed, 0 to 1 (a later dive starts again from 0), and with 1
+    // at the end.
     std::function<void(double)> progress;
 };
 
