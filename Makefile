@@ -10,8 +10,9 @@ FUZZ_SECONDS ?= 60
 # Warnings are errors in CI.
 WERROR ?= $(if $(CI),ON,OFF)
 # What a fresh Debian machine needs: the toolchain, Qt 6 Widgets and Test,
+# COIN-OR's LP solver for the cutting plans (found through pkg-config),
 # Wine's metric-compatible Tahoma, and the tools the package checks use.
-DEBS := cmake g++ make qt6-base-dev fonts-wine dpkg-dev desktop-file-utils appstream
+DEBS := cmake g++ make pkg-config qt6-base-dev coinor-libclp-dev fonts-wine dpkg-dev desktop-file-utils appstream
 # What the suite needs besides: pdftotext reads the job sheet's PDF back; the
 # window is drawn under qt6ct's platform theme and checked in a real X server
 # (Xvfb, xprop); and it runs under a comma locale (tests/CMakeLists.txt),

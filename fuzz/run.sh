@@ -21,7 +21,7 @@ cd "$root"
 build=build-fuzz
 
 # What the clang build needs on a fresh Debian machine.
-debs=(clang libclang-rt-14-dev cmake make qt6-base-dev)
+debs=(clang libclang-rt-14-dev cmake make pkg-config qt6-base-dev coinor-libclp-dev)
 missing=()
 for p in "${debs[@]}"; do
     dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed' \
