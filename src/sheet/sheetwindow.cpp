@@ -1,5 +1,6 @@
 #include "sheet/sheetwindow.h"
 
+#include "sheet/cutplanwindow.h"
 #include "sheet/lineeditor.h"
 #include "sheet/placement.h"
 #include "sheet/sheetexport.h"
@@ -286,6 +287,17 @@ void SheetWindow::buildMenus()
         [this] { moveCurrent(-1); });
     add(edit, QStringLiteral("Move line do&wn"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)}, "MoveDown",
         [this] { moveCurrent(+1); });
+
+    // The cutting plan's window, made on first use.
+    QMenu *plan = bar->addMenu(QStringLiteral("&Plan"));
+    add(plan, QStringLiteral("&Cutting plan…"), Keys{QKeySequence(Qt::CTRL | Qt::Key_K)}, "CuttingPlan", [this] {
+        auto *window = findChild<CutPlanWindow *>();
+        if (!window)
+            window = new CutPlanWindow(m_sheet, m_dialogs, this);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
 }
 
 void SheetWindow::showBeside(const QWidget *calculator)
