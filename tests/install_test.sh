@@ -24,6 +24,11 @@ for n in $icon_sizes; do
         || fail "the ${n}x${n} icon is not ${n}x${n}"
 done
 [ -x "$work/prefix/bin/msweight" ] || fail "msweight is not executable"
+# The cutting planner, loaded on first use from <libdir>/msweight.
+plan_module=$(cd "$work/prefix" && find . -path '*/msweight/libmsweight_plan.so')
+[ -n "$plan_module" ] || fail "not installed: libmsweight_plan.so"
+nm -D --defined-only "$work/prefix/$plan_module" | grep -q ' T msweight_plan_cuts$' \
+    || fail "libmsweight_plan.so has no msweight_plan_cuts"
 desktop=$work/prefix/share/applications/org.msweight.msweight.desktop
 grep -qx 'Name=M.S(weight)-TKW' "$desktop" || fail "desktop entry name"
 grep -qx 'Exec=msweight' "$desktop" || fail "desktop entry command"
@@ -92,6 +97,7 @@ echo "$info" | grep -q '^ Package: msweight$' || fail "package name"
 echo "$info" | grep -E '^ Depends:' | grep -q 'libqt6widgets6' || fail "no dependency on the Qt 6 widgets runtime: $info"
 echo "$info" | grep -E '^ Depends:' | grep -q 'fonts-wine' || fail "no dependency on fonts-wine"
 echo "$info" | grep -E '^ Depends:' | grep -q 'libqt6printsupport6' || fail "no dependency on Qt's print support: $info"
+echo "$info" | grep -E '^ Depends:' | grep -q 'libclp' || fail "no dependency on CLP, which the planner loads: $info"
 contents=$(dpkg-deb --contents "$deb")
 for f in ./usr/bin/msweight ./usr/share/applications/org.msweight.msweight.desktop \
          ./usr/share/icons/hicolor/scalable/apps/org.msweight.msweight.svg \
@@ -99,4 +105,5 @@ for f in ./usr/bin/msweight ./usr/share/applications/org.msweight.msweight.deskt
          $(for n in $icon_sizes; do echo "./usr/share/icons/hicolor/${n}x${n}/apps/org.msweight.msweight.png"; done); do
     echo "$contents" | grep -q " $f\$" || fail "not in the package: $f"
 done
+echo "$contents" | grep -q " ./usr/${plan_module#./}\$" || fail "not in the package: ${plan_module#./}"
 echo "install and package: ok"

@@ -1,10 +1,35 @@
 #include "sheet/planloader.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+
 namespace msweight {
 
-CutPlanWindow::Planner LoadPlanner(QString &)
+namespace {
+
+using PlanEntry = void (*)(const CutRequest *, CutPlan *);
+
+} // namespace
+
+CutPlanWindow::Planner LoadPlanner(QString &why)
 {
-    return [](const CutRequest &request) { return PlanCuts(request); };
+    // Beside the program as installed, and in the build tree alike.
+    const QString path
+        = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MSWEIGHT_PLAN_MODULE)));
+    QLibrary library(path);
+    const auto entry = reinterpret_cast<PlanEntry>(library.resolve("msweight_plan_cuts"));
+    if (!entry) {
+        why = QStringLiteral("The cutting planner could not be loaded from %1: %2")
+                  .arg(QDir::toNativeSeparators(path), library.errorString());
+        return {};
+    }
+    // The library stays loaded for the rest of the program's life.
+    return [entry](const CutRequest &request) {
+        CutPlan plan;
+        entry(&request, &plan);
+        return plan;
+    };
 }
 
 } // namespace msweight
