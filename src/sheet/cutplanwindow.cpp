@@ -78,7 +78,7 @@ CutPlanWindow::CutPlanWindow(JobSheet &sheet, SheetWindow::Dialogs dialogs, QWid
 {
     setObjectName(QStringLiteral("CuttingPlanWindow"));
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    resize(1100, 640);
+    resize(1240, 660);
 
     auto *layout = new QVBoxLayout(this);
     buildMenus();
@@ -114,7 +114,7 @@ CutPlanWindow::CutPlanWindow(JobSheet &sheet, SheetWindow::Dialogs dialogs, QWid
                     QStringLiteral("Offcuts in stock in m, each with its count"), 1, 2, 16);
     m_timeLimit = box("TimeLimit", QStringLiteral("T&ime limit (s):"), QStringLiteral("Time limit in s"), 1, 4, 6);
     m_kerf = box("Kerf", QStringLiteral("&Kerf (mm):"), QStringLiteral("Saw kerf in mm"), 2, 0, 6);
-    m_minOffcut = box("MinOffcut", QStringLiteral("Shortest offcut &kept (m):"),
+    m_minOffcut = box("MinOffcut", QStringLiteral("S&hortest offcut kept (m):"),
                       QStringLiteral("Shortest offcut kept in m"), 2, 2, 6);
     auto *hint = new QLabel(QStringLiteral("Lists: 12, 6 or 12 x 4; 6 (x the count)."));
     grid->addWidget(hint, 2, 4, 1, 2);
@@ -149,6 +149,7 @@ CutPlanWindow::CutPlanWindow(JobSheet &sheet, SheetWindow::Dialogs dialogs, QWid
     connect(m_cancelButton, &QPushButton::clicked, this, &CutPlanWindow::cancel);
 
     m_barView = NewTable(&m_bars, "CutPlan", QStringLiteral("Bars to cut"), this);
+    m_barView->verticalHeader()->hide(); // each bar has its number in its group
     auto *barsLabel = new QLabel(QStringLiteral("&Bars to cut:"));
     barsLabel->setBuddy(m_barView);
     layout->addWidget(barsLabel);
@@ -165,13 +166,9 @@ CutPlanWindow::CutPlanWindow(JobSheet &sheet, SheetWindow::Dialogs dialogs, QWid
         layout->addWidget(label);
     }
 
-    const int character = fontMetrics().averageCharWidth();
-    m_groupView->setColumnWidth(PurchaseModel::GroupColumn, character * 34);
-    m_groupView->setColumnWidth(PurchaseModel::BuyColumn, character * 18);
-    m_groupView->setColumnWidth(PurchaseModel::ProofColumn, character * 16);
-    m_barView->setColumnWidth(CutPlanModel::GroupColumn, character * 34);
-    m_barView->setColumnWidth(CutPlanModel::FromColumn, character * 14);
-    m_barView->setColumnWidth(CutPlanModel::PiecesColumn, character * 48);
+    // A job has a few groups and some hundreds of bars: measured whole.
+    for (QTableView *view : {m_groupView, m_barView})
+        connect(view->model(), &QAbstractItemModel::modelReset, view, &QTableView::resizeColumnsToContents);
 
     connect(&m_watcher, &QFutureWatcher<std::vector<GroupPlan>>::progressRangeChanged, m_progress,
             &QProgressBar::setRange);
