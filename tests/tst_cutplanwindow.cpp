@@ -209,7 +209,12 @@ void TestCutPlanWindow::cancelKeepsThePlanBefore()
 
 void TestCutPlanWindow::copiesThePurchaseList()
 {
+    window->sheet().setSheetRate(u"65"_s);
     workOut();
+    QCOMPARE(cell("PurchaseList", 0, PurchaseModel::AmountColumn), u"26520.00"_s); // 408 kg bought x 65
+    QCOMPARE(part<QLabel>("PlanTotal")->text(),
+             u"To buy: 408 kg (0.408 t); pieces 357.68 kg, offcuts kept 43.44 kg, scrap 6.88 kg, waste 1.7%; "
+             "amount 26520.00"_s);
     part("PurchaseList")->setFocus();
     QTest::keyClick(plan, Qt::Key_C, Qt::ControlModifier);
     const QStringList rows = QGuiApplication::clipboard()->mimeData()->text().split(u'\n');
