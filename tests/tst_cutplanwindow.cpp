@@ -69,7 +69,7 @@ private:
 
 void TestCutPlanWindow::init()
 {
-    QSettings().clear();
+    QSettings(u"msweight"_s, u"msweight"_s).clear();
     failures.clear();
     window = std::make_unique<SheetWindow>();
     SheetWindow::Dialogs dialogs;

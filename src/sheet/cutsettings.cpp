@@ -17,6 +17,12 @@ QString SettingsGroup(const CutGroup &group)
     return QStringLiteral("CuttingPlan/") + QString::fromLatin1(group.key().toUtf8().toPercentEncoding(" |·"));
 }
 
+// The program's settings, as its other kept choices are.
+QSettings ProgramSettings()
+{
+    return QSettings(QStringLiteral("msweight"), QStringLiteral("msweight"));
+}
+
 QString Localised(QString text, QStringView separator)
 {
     return text.replace(u'.', separator.toString());
@@ -91,7 +97,7 @@ CutSettings DefaultCutSettings(CutKind kind, QStringView separator)
 CutSettings LoadCutSettings(const CutGroup &group, QStringView separator)
 {
     const CutSettings defaults = DefaultCutSettings(group.kind, separator);
-    QSettings settings;
+    QSettings settings = ProgramSettings();
     settings.beginGroup(SettingsGroup(group));
     const auto read = [&](const char *key, const QString &fallback) {
         const QVariant value = settings.value(QLatin1String(key));
@@ -103,7 +109,7 @@ CutSettings LoadCutSettings(const CutGroup &group, QStringView separator)
 
 void SaveCutSettings(const CutGroup &group, const CutSettings &values, QStringView separator)
 {
-    QSettings settings;
+    QSettings settings = ProgramSettings();
     settings.beginGroup(SettingsGroup(group));
     settings.setValue(QStringLiteral("StockLengths"), Neutral(values.stock, separator));
     settings.setValue(QStringLiteral("Offcuts"), Neutral(values.offcuts, separator));
