@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace msweight {
@@ -17,6 +18,11 @@ CutPlanWindow::Planner LoadPlanner(QString &why)
     // Beside the program as installed, and in the build tree alike.
     const QString path
         = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MSWEIGHT_PLAN_MODULE)));
+    if (!QFileInfo::exists(path)) {
+        why = QStringLiteral("The cutting planner is missing: there is no %1. Reinstall msweight.")
+                  .arg(QDir::toNativeSeparators(path));
+        return {};
+    }
     QLibrary library(path);
     const auto entry = reinterpret_cast<PlanEntry>(library.resolve("msweight_plan_cuts"));
     if (!entry) {
