@@ -192,7 +192,8 @@ void TestJobSheet::copiedCellsKeepTheirText()
     QVERIFY2(copied->html().contains(u"<td>LENGTH (in Meter) = &lt;b&gt;6&lt;/b&gt; &amp; 7</td>"_s),
              qPrintable(copied->html()));
     QVERIFY(!copied->html().contains(u"<b>"_s));
-    QVERIFY(copied->text().startsWith(u"ISMC channel\tMC - 75 x 40\tLENGTH (in Meter) = <b>6</b> & 7\t1 2\t"_s));
+    QVERIFY(copied->text().startsWith(
+        u"ISMC channel\tMC - 75 x 40 \u00b7 IS 808:1964\tLENGTH (in Meter) = <b>6</b> & 7\t1 2\t"_s));
 }
 
 QTEST_GUILESS_MAIN(TestJobSheet)

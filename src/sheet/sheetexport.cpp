@@ -1,5 +1,7 @@
 #include "sheet/sheetexport.h"
 
+#include "sheet/summary.h"
+
 #include <QLocale>
 #include <QMimeData>
 
@@ -21,7 +23,7 @@ QString Header(const JobSheet &sheet, int column)
 
 bool IsNumber(int column)
 {
-    return column >= JobSheet::QuantityColumn;
+    return column >= JobSheet::QuantityColumn && column <= JobSheet::AmountColumn;
 }
 
 } // namespace
@@ -48,8 +50,10 @@ std::unique_ptr<QTextDocument> SheetDocument(const JobSheet &sheet, QDate date)
         }
         html += QStringLiteral("</tr>");
     }
-    html += QStringLiteral("</table><p><b>%1</b><br><b>%2</b></p></body></html>")
+    html += QStringLiteral("</table><p><b>%1</b><br><b>%2</b></p>")
                 .arg(sheet.weightTotalText().toHtmlEscaped(), sheet.amountTotalText().toHtmlEscaped());
+    SheetSummary summary(sheet);
+    html += SummaryHtml(summary) + QStringLiteral("</body></html>");
 
     auto document = std::make_unique<QTextDocument>();
     document->setMetaInformation(QTextDocument::DocumentTitle, job);

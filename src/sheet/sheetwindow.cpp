@@ -1,5 +1,7 @@
 #include "sheet/sheetwindow.h"
 
+#include "sheet/itemline.h"
+#include "sheet/itemsearch.h"
 #include "sheet/lineeditor.h"
 #include "sheet/placement.h"
 #include "sheet/sheetexport.h"
@@ -18,6 +20,8 @@
 #include <QMimeData>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -75,7 +79,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     // The application's font is the calculator's Tahoma; the sheet is a
     // window of the desktop.
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    resize(1180, 480);
+    resize(1180, 640);
     setDialogs({});
 
     auto *layout = new QVBoxLayout(this);
@@ -118,19 +122,59 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
     const int character = fontMetrics().averageCharWidth();
     m_view->setColumnWidth(JobSheet::ItemColumn, character * 14);
-    m_view->setColumnWidth(JobSheet::SizeColumn, character * 14);
+    m_view->setColumnWidth(JobSheet::SizeColumn, character * 26);
     m_view->setColumnWidth(JobSheet::InputsColumn, character * 24);
     m_view->setColumnWidth(JobSheet::WeightColumn, character * 14);
-    auto *linesLabel = new QLabel(QStringLiteral("&Lines:"));
-    linesLabel->setBuddy(m_view);
-    layout->addWidget(linesLabel);
+    m_view->setColumnWidth(JobSheet::MarkColumn, character * 10);
+
+    // The totals by section, a second view of the same lines.
+    m_summaryView = new QTableView(this);
+    m_summaryView->setObjectName(QStringLiteral("Summary"));
+    m_summaryView->setAccessibleName(QStringLiteral("Totals by section"));
+    m_summaryView->setModel(&m_summary);
+    m_summaryView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_summaryView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_summaryView->setTabKeyNavigation(false);
+    m_summaryView->setWordWrap(false);
+    m_summaryView->verticalHeader()->hide();
+    m_summaryView->horizontalHeader()->setStretchLastSection(true);
+    m_summaryView->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    m_summaryView->setColumnWidth(SheetSummary::KindColumn, character * 18);
+    m_summaryView->setColumnWidth(SheetSummary::ItemColumn, character * 30);
+    m_summaryView->setColumnWidth(SheetSummary::StandardColumn, character * 16);
+    m_summaryView->setColumnWidth(SheetSummary::WeightColumn, character * 14);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("Views"));
+    m_tabs->tabBar()->setFocusPolicy(Qt::NoFocus); // Alt+L and Alt+U choose; Tab goes to the table
+    m_tabs->addTab(m_view, QStringLiteral("&Lines"));
+    m_tabs->addTab(m_summaryView, QStringLiteral("Totals by sectio&n"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        m_summary.setLive(m_tabs->widget(tab) == m_summaryView);
+        m_tabs->widget(tab)->setFocus(Qt::TabFocusReason);
+    });
+
     auto *middle = new QHBoxLayout;
-    middle->addWidget(m_view, 2);
+    middle->addWidget(m_tabs, 2);
     layout->addLayout(middle, 1);
 
+    auto *side = new QVBoxLayout;
+    m_search = new ItemSearch(this);
+    auto *searchLabel = new QLabel(QStringLiteral("&Find an item (Ctrl+L):"));
+    searchLabel->setBuddy(m_search->box());
+    side->addWidget(searchLabel);
+    side->addWidget(m_search);
     m_line = new LineEditor(m_sheet);
-    m_line->setMinimumWidth(character * 40);
-    middle->addWidget(m_line, 1, Qt::AlignTop);
+    m_line->setMinimumWidth(character * 44);
+    side->addWidget(m_line, 1, Qt::AlignTop);
+    middle->addLayout(side, 1);
+    m_search->setOptions(parseOptions());
+    m_line->setOptions(parseOptions());
+    connect(m_search, &ItemSearch::chosen, this, &SheetWindow::addItem);
+    setTabOrder(m_rate, m_search->box());
+    setTabOrder(m_search->box(), m_search->findChild<QWidget *>(QStringLiteral("ItemMatches")));
+    setTabOrder(m_search->findChild<QWidget *>(QStringLiteral("ItemMatches")), m_view);
+    setTabOrder(m_view, m_summaryView);
 
     auto *totals = new QVBoxLayout;
     m_weightTotal = new QLabel;
@@ -247,6 +291,8 @@ void SheetWindow::buildMenus()
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     add(file, QStringLiteral("&Open…"), keys(QKeySequence::Open, Qt::CTRL | Qt::Key_O), "Open", [this] { openFile(); });
     add(file, QStringLiteral("&Save"), keys(QKeySequence::Save, Qt::CTRL | Qt::Key_S), "Save", [this] { save(); });
+    add(file, QStringLiteral("&Import take-off…"), Keys{QKeySequence(Qt::CTRL | Qt::Key_I)}, "ImportTakeOff",
+        [this] { importTakeOff(); });
     add(file, QStringLiteral("Save &As…"), keys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S), "SaveAs",
         [this] { saveAs(); });
     file->addSeparator();
@@ -280,12 +326,37 @@ void SheetWindow::buildMenus()
     edit->addSeparator();
     add(edit, QStringLiteral("&Copy lines"), keys(QKeySequence::Copy, Qt::CTRL | Qt::Key_C), "Copy",
         [this] { copyLines(); });
+    add(edit, QStringLiteral("&Paste take-off"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, "PasteTakeOff",
+        [this] { pasteTakeOff(); });
+    add(edit, QStringLiteral("&Find an item"),
+        Keys{QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::CTRL | Qt::Key_F)}, "FindItem", [this] {
+            m_search->box()->setFocus(Qt::ShortcutFocusReason);
+            m_search->box()->selectAll();
+        });
     add(edit, QStringLiteral("&Delete lines"), keys(QKeySequence::Delete, QKeyCombination(Qt::Key_Delete)), "Delete",
         [this] { deleteLines(); });
     add(edit, QStringLiteral("Move line &up"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)}, "MoveUp",
         [this] { moveCurrent(-1); });
     add(edit, QStringLiteral("Move line do&wn"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)}, "MoveDown",
         [this] { moveCurrent(+1); });
+
+    // Where a designation is in both editions of IS 808, which is meant.
+    QMenu *settings = bar->addMenu(QStringLiteral("&Settings"));
+    QAction *older = settings->addAction(QStringLiteral("Read designations as IS 808:&1964"));
+    older->setObjectName(QStringLiteral("PreferOldEdition"));
+    older->setCheckable(true);
+    older->setChecked(!parseOptions().preferredEdition.isEmpty());
+    connect(older, &QAction::toggled, this,
+            [this](bool on) { setPreferredEdition(on ? QStringLiteral("IS 808:1964") : QString()); });
+}
+
+void SheetWindow::addItem(const Item &item)
+{
+    commitTyping();
+    m_sheet.insertLine(m_sheet.rowCount(), ItemLine(item));
+    if (m_tabs->currentWidget() != m_view)
+        m_tabs->setCurrentWidget(m_view);
+    m_line->focusFirstInput();
 }
 
 void SheetWindow::showBeside(const QWidget *calculator)
@@ -328,6 +399,10 @@ int SheetWindow::currentRow() const
 
 void SheetWindow::copyLines()
 {
+    if (m_summaryView->hasFocus()) {
+        QGuiApplication::clipboard()->setMimeData(SummaryCells(m_summary).release());
+        return;
+    }
     const QList<int> rows = selectedRows();
     if (!rows.isEmpty())
         QGuiApplication::clipboard()->setMimeData(SheetCells(m_sheet, rows).release());
