@@ -98,6 +98,8 @@ TakeOff ReadTakeOff(std::span<const CsvRecord> rows, QStringView separator, cons
             line.mark = cells[Mark].trimmed();
         takeOff.lines.push_back(std::move(line));
     }
+    if (!takeOff.faults.empty())
+        takeOff.lines.clear(); // all or none
     return takeOff;
 }
 

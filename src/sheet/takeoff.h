@@ -21,7 +21,7 @@ struct TakeOffFault
 
 struct TakeOff
 {
-    std::vector<SheetLine> lines;
+    std::vector<SheetLine> lines;     // none where a row is at fault
     std::vector<TakeOffFault> faults; // in the order of the rows
 };
 
