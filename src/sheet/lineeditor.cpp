@@ -122,8 +122,11 @@ void LineEditor::showLine(int row)
     form->setRowVisible(m_item, line.item.has_value());
     if (line.item) {
         const QString item = DescribeItem(*line.item);
-        if (m_item->text() != item && !m_item->hasFocus())
+        if (m_item->text() != item && !m_item->hasFocus()) {
             m_item->setText(item);
+            m_item->setCursorPosition(0); // its start in sight
+            MarkFault(m_item, {});
+        }
     }
     if (m_mark->text() != line.mark)
         m_mark->setText(line.mark);

@@ -121,11 +121,14 @@ SheetWindow::SheetWindow(QWidget *parent)
     // As wide as their headings, the inputs wider: no line is measured.
     m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
     const int character = fontMetrics().averageCharWidth();
-    m_view->setColumnWidth(JobSheet::ItemColumn, character * 14);
-    m_view->setColumnWidth(JobSheet::SizeColumn, character * 26);
+    m_view->setColumnWidth(JobSheet::ItemColumn, character * 16);
+    m_view->setColumnWidth(JobSheet::SizeColumn, character * 40);
     m_view->setColumnWidth(JobSheet::InputsColumn, character * 24);
     m_view->setColumnWidth(JobSheet::WeightColumn, character * 14);
-    m_view->setColumnWidth(JobSheet::MarkColumn, character * 10);
+    m_view->setColumnWidth(JobSheet::MarkColumn, character * 8);
+    // The drawing's mark first, as a take-off lists it; the model keeps its
+    // order for copies and files.
+    m_view->horizontalHeader()->moveSection(JobSheet::MarkColumn, 0);
 
     // The totals by section, a second view of the same lines.
     m_summaryView = new QTableView(this);
@@ -139,9 +142,9 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_summaryView->verticalHeader()->hide();
     m_summaryView->horizontalHeader()->setStretchLastSection(true);
     m_summaryView->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
-    m_summaryView->setColumnWidth(SheetSummary::KindColumn, character * 18);
-    m_summaryView->setColumnWidth(SheetSummary::ItemColumn, character * 30);
-    m_summaryView->setColumnWidth(SheetSummary::StandardColumn, character * 16);
+    m_summaryView->setColumnWidth(SheetSummary::KindColumn, character * 16);
+    m_summaryView->setColumnWidth(SheetSummary::ItemColumn, character * 20);
+    m_summaryView->setColumnWidth(SheetSummary::StandardColumn, character * 27);
     m_summaryView->setColumnWidth(SheetSummary::WeightColumn, character * 14);
 
     m_tabs = new QTabWidget(this);

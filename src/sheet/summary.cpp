@@ -84,16 +84,17 @@ void SheetSummary::rebuild()
             continue;
         }
         const ItemKind kind = KindOf(line);
-        const QString item = line.item || line.size ? SizeText(line) : ToQString(line.calculation->item);
+        const QString size = line.item || line.size ? SizeText(line) : ToQString(line.calculation->item);
         const QString material = LineMaterial(line);
         std::vector<Row> &group = groups[std::size_t(kind)];
-        const QString key = item + u'\x1f' + material;
+        const QString key = size + u'\x1f' + material;
         auto at = where.constFind(key);
         if (at == where.cend()) {
             at = where.insert(key, group.size());
             Row &row = group.emplace_back();
             row.kind = kind;
-            row.item = item;
+            // The edition and the material have columns of their own.
+            row.item = size.section(QStringLiteral(" \u00b7 "), 0, 0);
             row.standard = LineEdition(line);
             row.material = material;
             row.hasLength = HasRunLength(kind);
