@@ -490,7 +490,7 @@ void TestSheetWindow::printAndPdf()
     const QString text = output.simplified();
     for (const QString &expected :
          {u"Ståhl & Söhne, Halle 3"_s, u"ISMC channel"_s, u"MC - 75 x 40"_s, u"408"_s, u"1020.00"_s, u"ISMB beam"_s,
-          u"414"_s, u"Total weight: 822 kg (0.822 t)"_s, u"Total amount: 2055.00"_s})
+          u"414"_s, u"Total weight: 822 kg (0.822 t)"_s, u"Total amount: 2055.00"_s, u"All channels"_s})
         QVERIFY2(text.contains(expected), qPrintable(expected + u" is not in: "_s + text));
     // The page's number, on a line of its own at its foot.
     QVERIFY2(output.split(u'\n').contains(u"1"_s), qPrintable(output));

@@ -205,19 +205,35 @@ QVariant SheetSummary::headerData(int section, Qt::Orientation orientation, int 
     return section >= 0 && section < ColumnCount ? Names[section] : QString();
 }
 
-QString SummaryHtml(SheetSummary &summary)
+SummaryText SummaryCellsText(SheetSummary &summary)
 {
     summary.refresh();
+    SummaryText text;
+    for (int c = 0; c < SheetSummary::ColumnCount; ++c)
+        text.header << summary.headerData(c, Qt::Horizontal).toString();
+    for (int r = 0; r < summary.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < SheetSummary::ColumnCount; ++c)
+            row << summary.data(summary.index(r, c)).toString();
+        text.rows.push_back(std::move(row));
+        text.totals.push_back(summary.isTotal(r));
+    }
+    return text;
+}
+
+QString SummaryHtml(SheetSummary &summary)
+{
+    const SummaryText text = SummaryCellsText(summary);
     QString html = QStringLiteral("<h3>Totals by section</h3>"
                                   "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><thead><tr>");
-    for (int c = 0; c < SheetSummary::ColumnCount; ++c)
-        html += QStringLiteral("<th>%1</th>").arg(summary.headerData(c, Qt::Horizontal).toString().toHtmlEscaped());
+    for (const QString &name : text.header)
+        html += QStringLiteral("<th>%1</th>").arg(name.toHtmlEscaped());
     html += QStringLiteral("</tr></thead>");
-    for (int r = 0; r < summary.rowCount(); ++r) {
+    for (std::size_t r = 0; r < text.rows.size(); ++r) {
         html += QStringLiteral("<tr>");
         for (int c = 0; c < SheetSummary::ColumnCount; ++c) {
-            QString cell = summary.data(summary.index(r, c)).toString().toHtmlEscaped();
-            if (summary.isTotal(r))
+            QString cell = text.rows[r][c].toHtmlEscaped();
+            if (text.totals[r])
                 cell = QStringLiteral("<b>%1</b>").arg(cell);
             html += (c >= SheetSummary::PiecesColumn ? QStringLiteral("<td align=\"right\">") : QStringLiteral("<td>"))
                 + cell + QStringLiteral("</td>");
@@ -229,24 +245,17 @@ QString SummaryHtml(SheetSummary &summary)
 
 std::unique_ptr<QMimeData> SummaryCells(SheetSummary &summary)
 {
-    summary.refresh();
-    QString tsv;
+    const SummaryText text = SummaryCellsText(summary);
+    QString tsv = text.header.join(u'\t') + u'\n';
     QString html = QStringLiteral("<table><tr>");
-    for (int c = 0; c < SheetSummary::ColumnCount; ++c) {
-        const QString name = summary.headerData(c, Qt::Horizontal).toString();
-        tsv += (c > 0 ? QStringLiteral("\t") : QString()) + name;
+    for (const QString &name : text.header)
         html += QStringLiteral("<th>%1</th>").arg(name.toHtmlEscaped());
-    }
-    tsv += u'\n';
     html += QStringLiteral("</tr>");
-    for (int r = 0; r < summary.rowCount(); ++r) {
+    for (const QStringList &row : text.rows) {
+        tsv += row.join(u'\t') + u'\n';
         html += QStringLiteral("<tr>");
-        for (int c = 0; c < SheetSummary::ColumnCount; ++c) {
-            const QString cell = summary.data(summary.index(r, c)).toString();
-            tsv += (c > 0 ? QStringLiteral("\t") : QString()) + cell;
+        for (const QString &cell : row)
             html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
-        }
-        tsv += u'\n';
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");

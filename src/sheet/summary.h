@@ -79,7 +79,16 @@ private:
     bool m_scheduled = false;
 };
 
-// The summary as text for the printout: a table in HTML.
+// The summary as plain cells, its column names first, for any printout.
+struct SummaryText
+{
+    QStringList header;
+    std::vector<QStringList> rows;
+    std::vector<bool> totals; // the rows printed in bold
+};
+SummaryText SummaryCellsText(SheetSummary &summary);
+
+// The summary as a table in HTML, under its heading, for the printed sheet.
 QString SummaryHtml(SheetSummary &summary);
 
 // Every row as tab-separated text and as an HTML table, which a spreadsheet
