@@ -163,7 +163,7 @@ SheetWindow::SheetWindow(QWidget *parent)
 
     auto *side = new QVBoxLayout;
     m_search = new ItemSearch(this);
-    auto *searchLabel = new QLabel(QStringLiteral("&Find an item (Ctrl+L):"));
+    auto *searchLabel = new QLabel(QStringLiteral("Find an item (Ctrl+L):"));
     searchLabel->setBuddy(m_search->box());
     side->addWidget(searchLabel);
     side->addWidget(m_search);
