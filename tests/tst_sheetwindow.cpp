@@ -579,35 +579,41 @@ void TestSheetWindow::searchAddsALine()
 // is named; a good one is one change, which one undo takes back.
 void TestSheetWindow::takeOff_data()
 {
-    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("from"); // "file", "clipboard" (Ctrl+Shift+V) or "table" (Ctrl+V in it)
     QTest::addColumn<QString>("rows");
     QTest::addColumn<QString>("failure"); // empty: all rows added
 
-    QTest::newRow("a file") << false << u"designation,length,qty,mark\nISMB 200,6,4,B1\nISA 50x50x6,3,10,A1\n"_s
+    QTest::newRow("a file") << u"file"_s << u"designation,length,qty,mark\nISMB 200,6,4,B1\nISA 50x50x6,3,10,A1\n"_s
                             << QString();
     QTest::newRow("a file with a bad row")
-        << false << u"ISMB 200,6,4\nISMB 2000,6,1\n"_s
+        << u"file"_s << u"ISMB 200,6,4\nISMB 2000,6,1\n"_s
         << u"1 row of the take-off is not understood; nothing was added.\nRow 2: \"ISMB 2000\" is not understood: "
            u"no item of the catalogue has these sizes."_s;
-    QTest::newRow("pasted cells") << true << u"ISMB 200\t6\t4\tB1\nISA 50x50x6\t3\t10\tA1\n"_s << QString();
+    QTest::newRow("pasted cells") << u"clipboard"_s << u"ISMB 200\t6\t4\tB1\nISA 50x50x6\t3\t10\tA1\n"_s << QString();
+    QTest::newRow("pasted into the table")
+        << u"table"_s << u"ISMB 200\t6\t4\tB1\r\nISA 50x50x6\t3\t10\tA1"_s << QString();
 }
 
 void TestSheetWindow::takeOff()
 {
-    QFETCH(bool, paste);
+    QFETCH(QString, from);
     QFETCH(QString, rows);
     QFETCH(QString, failure);
 
-    if (paste) {
-        QGuiApplication::clipboard()->setText(rows);
-        QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    } else {
+    if (from == u"file") {
         chosenFile = dir.filePath(u"take-off.csv"_s);
         QFile file(chosenFile);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(rows.toUtf8());
         file.close();
         QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+    } else if (from == u"table") {
+        QGuiApplication::clipboard()->setText(rows);
+        part("Lines")->setFocus();
+        QTest::keyClick(part("Lines"), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QGuiApplication::clipboard()->setText(rows);
+        QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     }
     QCOMPARE(failures, failure.isEmpty() ? QStringList() : QStringList{failure});
     if (!failure.isEmpty()) {

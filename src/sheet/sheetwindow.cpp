@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabBar>
@@ -121,8 +122,8 @@ SheetWindow::SheetWindow(QWidget *parent)
     // As wide as their headings, the inputs wider: no line is measured.
     m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
     const int character = fontMetrics().averageCharWidth();
-    m_view->setColumnWidth(JobSheet::ItemColumn, character * 16);
-    m_view->setColumnWidth(JobSheet::SizeColumn, character * 40);
+    m_view->setColumnWidth(JobSheet::ItemColumn, character * 18);
+    m_view->setColumnWidth(JobSheet::SizeColumn, character * 36);
     m_view->setColumnWidth(JobSheet::InputsColumn, character * 24);
     m_view->setColumnWidth(JobSheet::WeightColumn, character * 14);
     m_view->setColumnWidth(JobSheet::MarkColumn, character * 8);
@@ -174,6 +175,9 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_search->setOptions(parseOptions());
     m_line->setOptions(parseOptions());
     connect(m_search, &ItemSearch::chosen, this, &SheetWindow::addItem);
+    // Cells copied from a spreadsheet, pasted into the table.
+    new QShortcut(
+        QKeySequence::Paste, m_view, this, [this] { pasteTakeOff(); }, Qt::WidgetShortcut);
     setTabOrder(m_rate, m_search->box());
     setTabOrder(m_search->box(), m_search->findChild<QWidget *>(QStringLiteral("ItemMatches")));
     setTabOrder(m_search->findChild<QWidget *>(QStringLiteral("ItemMatches")), m_view);
