@@ -227,15 +227,16 @@ void TestJobSheet::takeOff_data()
         << QString();
     QTest::newRow("rows not understood")
         << u"."_s << QByteArray()
-        << u"ISMB 200\t6\t4\nISMB 201\t6\t1\nPL 10\t2\t1\nISMB 200\tsix\t1\nISMB 200\t6\nISMB 200\t1\t1\t\t\tx\n"_s
+        << u"ISMB 200\tsix\tfour\nISMB 201\t6\t1\nPL 10\t2\t1\nISMB 200\tsix\t1\nISMB 200\t6\nISMB 200\t1\t1\t\t\tx\n"_s
         << QStringList()
-        << u"5 rows of the take-off are not understood; nothing was added.\n"
+        << u"6 rows of the take-off are not understood; nothing was added.\n"
+           u"Row 1, \"ISMB 200\": the length \"six\" is not a number.\n"
            u"Row 2: \"ISMB 201\" is not understood: no item of the catalogue has these sizes.\n"
            u"Row 3, \"PL 10\": a plate in a take-off needs its width: write it as width x thickness in mm, "
            u"\"PL 1500x10\".\n"
            u"Row 4, \"ISMB 200\": the length \"six\" is not a number.\n"
            u"Row 5, \"ISMB 200\": a row takes a designation, a length in metres and a quantity.\n"
-           u"Row 6, \"x\": a row has at most five columns: designation, length (m), quantity, mark and material."_s;
+           u"\u2026 and 1 more."_s; // row 6: more than five columns
 }
 
 void TestJobSheet::takeOff()

@@ -75,7 +75,7 @@ bool IsSectionPage(const Calculation &calculation)
     return calculation.page == Page::Channels || calculation.page == Page::Beams || calculation.page == Page::Angles;
 }
 
-const QString PagesEdition = QStringLiteral("IS 808:1964");
+constexpr QStringView PagesEdition = u"IS 808:1964";
 
 } // namespace
 
@@ -179,14 +179,14 @@ QString SizeText(const SheetLine &line)
     if (!line.size)
         return {};
     const QString caption = ToQString(line.size->Caption);
-    return IsSectionPage(*line.calculation) ? caption + QStringLiteral(" \u00b7 ") + PagesEdition : caption;
+    return IsSectionPage(*line.calculation) ? caption + QStringLiteral(" \u00b7 ") + PagesEdition.toString() : caption;
 }
 
 QString LineEdition(const SheetLine &line)
 {
     if (line.item)
         return ItemEdition(*line.item);
-    return IsSectionPage(*line.calculation) ? PagesEdition : QString();
+    return IsSectionPage(*line.calculation) ? PagesEdition.toString() : QString();
 }
 
 QString LineMaterial(const SheetLine &line)

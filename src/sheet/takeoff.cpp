@@ -28,10 +28,12 @@ bool IsBlank(const QStringList &cells)
     return std::all_of(cells.begin(), cells.end(), [](const QString &cell) { return cell.trimmed().isEmpty(); });
 }
 
-// A first row whose length and quantity are not numbers names the columns.
-bool IsHeader(const QStringList &cells, QStringView separator)
+// A first row that names no item, and whose length and quantity are not
+// numbers, names the columns; any other row is read, or refused.
+bool IsHeader(const QStringList &cells, QStringView separator, const ParseOptions &options)
 {
-    return cells.size() > Quantity && !NumberText(cells[Length], separator) && !NumberText(cells[Quantity], separator);
+    return cells.size() > Quantity && !NumberText(cells[Length], separator) && !NumberText(cells[Quantity], separator)
+        && !ParseItem(cells[Designation], options).match;
 }
 
 } // namespace
@@ -47,7 +49,7 @@ TakeOff ReadTakeOff(std::span<const CsvRecord> rows, QStringView separator, cons
         const QStringList &cells = record.fields;
         if (IsBlank(cells))
             continue;
-        if (std::exchange(first, false) && IsHeader(cells, separator))
+        if (std::exchange(first, false) && IsHeader(cells, separator, options))
             continue;
         const auto fault = [&](const QString &text, const QString &reason) {
             takeOff.faults.push_back({record.line, text, reason});
