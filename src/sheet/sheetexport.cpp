@@ -1,5 +1,7 @@
 #include "sheet/sheetexport.h"
 
+#include "sheet/summary.h"
+
 #include <QLocale>
 #include <QMimeData>
 
@@ -21,7 +23,7 @@ QString Header(const JobSheet &sheet, int column)
 
 bool IsNumber(int column)
 {
-    return column >= JobSheet::QuantityColumn;
+    return column >= JobSheet::QuantityColumn && column <= JobSheet::AmountColumn;
 }
 
 } // namespace
@@ -33,7 +35,8 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
                       {},
                       {},
                       {},
-                      {sheet.weightTotalText(), sheet.amountTotalText()}};
+                      {sheet.weightTotalText(), sheet.amountTotalText()},
+                      {}};
     if (!sheet.sheetRate().isEmpty())
         printout.preamble << QStringLiteral("Rate per kg: ") + sheet.sheetRate();
     for (int c = 0; c < JobSheet::ColumnCount; ++c) {
@@ -47,6 +50,14 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
             cells << Cell(sheet, r, c);
         printout.rows.push_back(std::move(cells));
     }
+    // The totals by section: what is sent to a supplier.
+    SheetSummary summary(sheet);
+    summary.refresh();
+    SummaryText text = SummaryCellsText(summary);
+    PrintTable &table = printout.after.emplace_back(
+        PrintTable{QStringLiteral("Totals by section"), std::move(text.header), {}, std::move(text.rows)});
+    for (int c = 0; c < SheetSummary::ColumnCount; ++c)
+        table.alignments.push_back(c >= SheetSummary::PiecesColumn ? Qt::AlignRight : Qt::AlignLeft);
     return printout;
 }
 
