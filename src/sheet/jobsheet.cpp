@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace msweight {
 
 JobSheet::JobSheet(QObject *parent)
@@ -329,7 +333,14 @@ void JobSheet::replace(SheetContents contents)
     m_undo.clear();
     m_jobName = std::move(contents.jobName);
     m_sheetRate = std::move(contents.sheetRate);
-    m_lines.clear();
+    const bool large = m_lines.size() > 10'000;
+    m_lines = {}; // its room too, which a larger sheet took
+#ifdef __GLIBC__
+    // The C library keeps what a large sheet's many small strings took for
+    // the process; hand it back to the system.
+    if (large)
+        malloc_trim(0);
+#endif
     m_weight = {};
     m_amount = {};
     m_withoutWeight = m_withoutAmount = m_ownRates = 0;

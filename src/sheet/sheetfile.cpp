@@ -209,18 +209,24 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
     return "\xEF\xBB\xBF" + out.toUtf8();
 }
 
-std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString &separator)
+std::variant<SheetFile, QString, ReadCancelled> ReadSheet(const QByteArray &file, const QString &separator,
+                                                          const ReadProgress &progress)
 {
-    QByteArray bytes = file;
+    QByteArrayView bytes(file);
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
+        bytes = bytes.sliced(3);
     if (const qsizetype bad = InvalidUtf8(bytes); bad >= 0)
-        return NotUtf8(bytes, bad);
+        return NotUtf8(bytes.toByteArray(), bad);
 
-    std::vector<CsvRecord> records;
+    // Record by record: a whole file's records at once took twenty times
+    // its size.
     const QString text = QString::fromUtf8(bytes);
-    if (const auto fault = CsvReader(text).read(records))
-        return At(fault->line, fault->column, {}, fault->message);
+    CsvReader reader(text);
+    std::vector<CsvRecord> records; // the version and the column names
+    for (int i = 0; i < 2 && !reader.atEnd(); ++i) {
+        if (const auto fault = reader.readRecord(records.emplace_back()))
+            return At(fault->line, fault->column, {}, fault->message);
+    }
     std::size_t first = 0; // the row of column names
     if (!records.empty() && records.front().fields.size() == 1
         && records.front().fields.front().startsWith(VersionMark)) {
@@ -239,6 +245,14 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
     }
     if (records.size() <= first)
         return At(1, 0, {}, QStringLiteral("the file is empty; a job sheet begins with a row of column names."));
+    // The row after the column names, read with them.
+    CsvRecord next;
+    bool haveNext = false;
+    if (first == 0 && records.size() > 1) {
+        next = std::move(records[1]);
+        haveNext = true;
+        records.pop_back();
+    }
 
     // Which of the file's columns holds each of ours.
     std::array<int, ColumnCount> where;
@@ -266,8 +280,18 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
 
     SheetFile sheet;
     int namedOn = 0; // the line that set the job and the sheet rate
-    for (std::size_t r = first + 1; r < records.size(); ++r) {
-        const CsvRecord &record = records[r];
+    CsvRecord record;
+    for (qint64 read = 0;; ++read) {
+        if (haveNext) {
+            record = std::move(next);
+            haveNext = false;
+        } else if (reader.atEnd()) {
+            break;
+        } else if (const auto fault = reader.readRecord(record)) {
+            return At(fault->line, fault->column, {}, fault->message);
+        }
+        if (progress && read % 2048 == 0 && !progress(reader.position(), text.size()))
+            return ReadCancelled{};
         if (record.fields.size() != header.size()) {
             // A spreadsheet may leave a blank row.
             if (record.fields.size() == 1 && record.fields.front().isEmpty())
@@ -394,9 +418,9 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
         const LineResult result = WorkOut(line, sheet.contents.sheetRate, separator);
         // As the sheet shows it: to 15 digits.
         const auto shown = [](const std::optional<double> &kg) { return kg ? NumberToText(*kg, Dot) : QString(); };
-        if (shown(result.weight) != shown(weight))
-            sheet.reworked << record.line;
         sheet.contents.lines.push_back(std::move(line));
+        if (shown(result.weight) != shown(weight))
+            sheet.reworked << int(sheet.contents.lines.size());
     }
     if (namedOn == 0)
         return At(2, 0, {}, QStringLiteral("the file has no line after its column names."));
