@@ -61,15 +61,14 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
     return printout;
 }
 
-std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)
+std::unique_ptr<QMimeData> CellsMimeData(const std::vector<QStringList> &rows)
 {
-    std::sort(rows.begin(), rows.end());
     QString tsv;
     QString html = QStringLiteral("<table>");
-    for (int row : rows) {
+    for (const QStringList &row : rows) {
         html += QStringLiteral("<tr>");
-        for (int c = 0; c < JobSheet::ColumnCount; ++c) {
-            QString cell = Cell(sheet, row, c);
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            QString cell = row[c];
             html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
             // A tab or a line break would start another cell.
             for (QChar &ch : cell) {
@@ -88,6 +87,19 @@ std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)
     mime->setText(tsv);
     mime->setHtml(html);
     return mime;
+}
+
+std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    std::vector<QStringList> cells;
+    cells.reserve(std::size_t(rows.size()));
+    for (int row : rows) {
+        QStringList &line = cells.emplace_back();
+        for (int c = 0; c < JobSheet::ColumnCount; ++c)
+            line << Cell(sheet, row, c);
+    }
+    return CellsMimeData(cells);
 }
 
 } // namespace msweight

@@ -1,6 +1,7 @@
 #include "sheet/summary.h"
 
 #include "numtext/numtext.h"
+#include "sheet/sheetexport.h"
 
 #include <QFont>
 #include <QHash>
@@ -223,24 +224,9 @@ SummaryText SummaryCellsText(SheetSummary &summary)
 
 std::unique_ptr<QMimeData> SummaryCells(SheetSummary &summary)
 {
-    const SummaryText text = SummaryCellsText(summary);
-    QString tsv = text.header.join(u'\t') + u'\n';
-    QString html = QStringLiteral("<table><tr>");
-    for (const QString &name : text.header)
-        html += QStringLiteral("<th>%1</th>").arg(name.toHtmlEscaped());
-    html += QStringLiteral("</tr>");
-    for (const QStringList &row : text.rows) {
-        tsv += row.join(u'\t') + u'\n';
-        html += QStringLiteral("<tr>");
-        for (const QString &cell : row)
-            html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
-        html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
-    auto mime = std::make_unique<QMimeData>();
-    mime->setText(tsv);
-    mime->setHtml(html);
-    return mime;
+    SummaryText text = SummaryCellsText(summary);
+    text.rows.insert(text.rows.begin(), text.header);
+    return CellsMimeData(text.rows);
 }
 
 } // namespace msweight
