@@ -1,8 +1,10 @@
 // The sheet's lines as the cutting planner takes them: grouped by size, the
 // lengths converted exactly from their text, lines without a cut length left
 // out, faults named by line; and the settings' lists read into a request.
+#include "catalogue/itemparser.h"
 #include "sheet/cutgroups.h"
 #include "sheet/cutsettings.h"
+#include "sheet/itemline.h"
 
 #include <QtTest>
 
@@ -13,9 +15,10 @@ namespace {
 
 struct Line
 {
-    QString item;
-    const char *size; // an option button
+    QString item;     // a page's calculation, or a catalogue item or shape as typed
+    const char *size; // a page's option button
     QStringList inputs;
+    QString mark = {};
 };
 
 // "title: mark length x count, ...", then the faults, then the lines left out.
@@ -90,6 +93,28 @@ void TestCutGroups::groups_data()
         << QList<Line>{{u"Square bar"_s, "OptionButton78", {u"5.5"_s, u"2"_s}},
                        {u"Round bar"_s, "OptionButton51", {u"3"_s, u"1.75"_s}}}
         << QStringList{u"Square bar 20 mm: L1 5500000x2"_s, u"Round bar 30 mm: L2 1750000x3"_s};
+    QTest::newRow("items by size, edition and material, with their marks; plates left out")
+        << u"."_s
+        << QList<Line>{{u"ISMB 200 · IS 808:1989"_s, nullptr, {u"6"_s, u"2"_s}, u"B1"_s},
+                       {u"ISMB 200 · IS 808:1964"_s, nullptr, {u"6"_s, u"1"_s}},
+                       {u"ISMB beam"_s, "OptionButton13", {u"4"_s, u"1"_s}},
+                       {u"flat 40x5 · aluminium"_s, nullptr, {u"2.5"_s, u"4"_s}, u"F1"_s},
+                       {u"flat 40x5"_s, nullptr, {u"1.25"_s, u"2"_s}},
+                       {u"PL 1500x10"_s, nullptr, {u"2"_s, u"3"_s}},
+                       {u"PL 10"_s, nullptr, {u"2"_s, u"1.5"_s, u"1"_s}},
+                       {u"SHS 40x40x3.2"_s, nullptr, {u"6.5"_s, u"1"_s}},
+                       {u"40 NB medium"_s, nullptr, {u"3"_s, u"2"_s}},
+                       {u"RB 20 · SS304"_s, nullptr, {u"1"_s, u"3"_s}},
+                       {u"ISMB 200 · IS 808:1989"_s, nullptr, {u"2"_s, u"1"_s}, u"B2"_s}}
+        << QStringList{u"Beam ISMB 200 · IS 808:1989: B1 6000000x2, B2 2000000x1"_s,
+                       u"Beam ISMB 200 · IS 808:1964: L2 6000000x1"_s,
+                       u"ISMB beam MB - 125 · IS 808:1964: L3 4000000x1"_s,
+                       u"Flat flat 40x5 · aluminium: F1 2500000x4"_s,
+                       u"Flat ISF 40x5 · IS 1731:1971: L5 1250000x2"_s,
+                       u"Hollow section SHS 40x40x3.2 · IS 4923:1997: L8 6500000x1"_s,
+                       u"Pipe 40 NB medium · IS 1239 (Part 1):2004: L9 3000000x2"_s,
+                       u"Round bar RB 20 · SS304: L10 1000000x3"_s,
+                       u"left out: 6, 7"_s};
     QTest::newRow("faults name the line; no quantity, no piece")
         << u"."_s
         << QList<Line>{{channel, "OptionButton1", {u"abc"_s, u"1"_s}},
@@ -111,7 +136,16 @@ void TestCutGroups::groups()
     JobSheet sheet(separator);
     for (const Line &line : lines) {
         std::vector<QString> inputs(line.inputs.begin(), line.inputs.end());
-        sheet.addLine(*CalculationNamed(line.item), line.size ? FindRow(line.size).row : nullptr, std::move(inputs));
+        if (const Calculation *calculation = CalculationNamed(line.item)) {
+            sheet.addLine(*calculation, line.size ? FindRow(line.size).row : nullptr, std::move(inputs));
+            continue;
+        }
+        const ParsedItem parsed = ParseItem(line.item);
+        QVERIFY2(parsed.match, qPrintable(parsed.reason));
+        SheetLine item = ItemLine(parsed.match->item);
+        item.inputs = std::move(inputs);
+        item.mark = line.mark;
+        sheet.insertLine(sheet.rowCount(), std::move(item));
     }
     QCOMPARE(Summary(CutGroups(sheet)), expected);
 }

@@ -1,8 +1,12 @@
 // The job sheet's model: edits, undo and redo and the totals they leave;
 // totals that stay exact through any history of edits; rates and amounts
 // with a comma as the decimal separator.
+#include "catalogue/itemparser.h"
+#include "sheet/itemline.h"
 #include "sheet/jobsheet.h"
 #include "sheet/sheetexport.h"
+#include "sheet/summary.h"
+#include "sheet/takeoff.h"
 
 #include <QMimeData>
 
@@ -49,6 +53,9 @@ private slots:
     void rates_data();
     void rates();
     void copiedCellsKeepTheirText();
+    void takeOff_data();
+    void takeOff();
+    void summarySums();
 };
 
 void TestJobSheet::editsUndoAndTotals()
@@ -192,7 +199,103 @@ void TestJobSheet::copiedCellsKeepTheirText()
     QVERIFY2(copied->html().contains(u"<td>LENGTH (in Meter) = &lt;b&gt;6&lt;/b&gt; &amp; 7</td>"_s),
              qPrintable(copied->html()));
     QVERIFY(!copied->html().contains(u"<b>"_s));
-    QVERIFY(copied->text().startsWith(u"ISMC channel\tMC - 75 x 40\tLENGTH (in Meter) = <b>6</b> & 7\t1 2\t"_s));
+    QVERIFY(copied->text().startsWith(
+        u"ISMC channel\tMC - 75 x 40 \u00b7 IS 808:1964\tLENGTH (in Meter) = <b>6</b> & 7\t1 2\t"_s));
+}
+
+// Each row read by the item parser; a row not understood is named with its
+// number and why, and then no row is taken.
+void TestJobSheet::takeOff_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QByteArray>("csv");    // read as a file where not empty
+    QTest::addColumn<QString>("cells");     // else as cells pasted
+    QTest::addColumn<QStringList>("lines"); // size, inputs, mark of each line
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("pasted, a header, a comma")
+        << u","_s << QByteArray()
+        << u"Designation\tLength (m)\tQty\tMark\tMaterial\r\nISMB 200\t6,5\t4\tB1\n\t\t\n50x50x6\t3\t10\tA1\t\n"
+           u"flat 50x6\t2.5\t5\t\taluminium\n"_s
+        << QStringList{u"ISMB 200 · IS 808:1989|6,5|4|B1"_s, u"ISA 50x50x6 · IS 808:1989|3|10|A1"_s,
+                       u"flat 50x6 · aluminium|2,5|5|"_s}
+        << QString();
+    QTest::newRow("a file without a header")
+        << u"."_s << QByteArray("\xEF\xBB\xBF\"ISMB 200 \xC2\xB7 IS 808:1964\",6,2,\"B1, north\"\r\n40 NB M,6,1\r\n")
+        << QString()
+        << QStringList{u"ISMB 200 · IS 808:1964|6|2|B1, north"_s, u"40 NB medium · IS 1239 (Part 1):2004|6|1|"_s}
+        << QString();
+    QTest::newRow("rows not understood")
+        << u"."_s << QByteArray()
+        << u"ISMB 200\tsix\tfour\nISMB 201\t6\t1\nPL 10\t2\t1\nISMB 200\tsix\t1\nISMB 200\t6\nISMB 200\t1\t1\t\t\tx\n"_s
+        << QStringList()
+        << u"6 rows of the take-off are not understood; nothing was added.\n"
+           u"Row 1, \"ISMB 200\": the length \"six\" is not a number.\n"
+           u"Row 2: \"ISMB 201\" is not understood: no item of the catalogue has these sizes.\n"
+           u"Row 3, \"PL 10\": a plate in a take-off needs its width: write it as width x thickness in mm, "
+           u"\"PL 1500x10\".\n"
+           u"Row 4, \"ISMB 200\": the length \"six\" is not a number.\n"
+           u"Row 5, \"ISMB 200\": a row takes a designation, a length in metres and a quantity.\n"
+           u"\u2026 and 1 more."_s; // row 6: more than five columns
+}
+
+void TestJobSheet::takeOff()
+{
+    QFETCH(QString, separator);
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, cells);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, refusal);
+
+    const TakeOff read = csv.isEmpty() ? ReadTakeOffText(cells, separator) : ReadTakeOffCsv(csv, separator);
+    QCOMPARE(read.faults.empty() ? QString() : TakeOffMessage(read), refusal);
+    QStringList got;
+    for (const SheetLine &line : read.lines)
+        got << QStringList{SizeText(line), line.inputs.at(0), line.inputs.at(1), line.mark}.join(u'|');
+    QCOMPARE(got, lines);
+}
+
+// Lines of one item, size, edition and material in one row; a subtotal for
+// each kind; the page's beam apart from the catalogue's; lines without a
+// weight left out and counted.
+void TestJobSheet::summarySums()
+{
+    JobSheet sheet(u"."_s);
+    SheetSummary summary(sheet);
+    const auto add = [&](QStringView text, std::vector<QString> inputs) {
+        SheetLine line = ItemLine(ParseItem(text).match->item);
+        line.inputs = std::move(inputs);
+        sheet.insertLine(sheet.rowCount(), line);
+    };
+    add(u"ISMB 200", {u"6"_s, u"4"_s});
+    sheet.addLine(Named(u"ISMB beam"), Size("OptionButton12"), {u"12"_s, u"3"_s});
+    add(u"ISMB 200", {u"0.1"_s, u"3"_s});
+    add(u"ISMB 200 · IS 808:1964", {u"6"_s, u"1"_s});
+    add(u"SS304 plate 3", {u"2"_s, u"1"_s, u"2"_s});
+    add(u"ISMC 100", {u"x"_s, u"1"_s});
+    sheet.setSheetRate(u"2"_s);
+    summary.refresh();
+
+    QStringList rows;
+    for (int r = 0; r < summary.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < SheetSummary::ColumnCount; ++c)
+            row << summary.data(summary.index(r, c)).toString();
+        rows << row.join(u'|');
+    }
+    // 24.17 kg/m: 24 m and 0.3 m; 6 m of the 1964 beam at 25.4 kg/m; 36 m of
+    // MB - 100 at 11.5; 4 m2 of 3 mm at 7930 kg/m3.
+    QCOMPARE(rows,
+             (QStringList{
+                 u"Beams|ISMB 200|IS 808:1989|steel|7|24.3|587.331|1174.66"_s,
+                 u"Beams|MB - 100|IS 808:1964|steel|3|36|414|828.00"_s,
+                 u"Beams|ISMB 200|IS 808:1964|steel|1|6|152.4|304.80"_s,
+                 u"Beams|All beams|||11|66.3|1153.731|2307.46"_s,
+                 u"Plates|PL 3||SS304|2||95.16|190.32"_s,
+                 u"Plates|All plates|||2||95.16|190.32"_s,
+                 u"|Total, leaving out 1 line without a weight|||13|66.3|1248.891|2497.78"_s,
+             }));
+    QCOMPARE(*sheet.totals().weight, 1248.891);
 }
 
 QTEST_GUILESS_MAIN(TestJobSheet)

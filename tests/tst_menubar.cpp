@@ -145,8 +145,14 @@ void TestMenuBar::sheetWeighsAsThePage()
     QCOMPARE(sheet.rowCount(), 1);
     QCOMPARE(sheet.index(0, JobSheet::WeightColumn).data().toString(), written);
     QCOMPARE(sheet.index(0, JobSheet::ItemColumn).data().toString(), item);
+    // The section pages' rows are the 1964 tables', and the sheet says so.
+    const bool section
+        = QStringList{QStringLiteral("ISMC channel"), QStringLiteral("ISMB beam"), QStringLiteral("ISA angle")}
+              .contains(item);
     if (!option.isEmpty())
-        QCOMPARE(sheet.index(0, JobSheet::SizeColumn).data().toString(), f->control<QAbstractButton>(option)->text());
+        QCOMPARE(sheet.index(0, JobSheet::SizeColumn).data().toString(),
+                 f->control<QAbstractButton>(option)->text()
+                     + (section ? QStringLiteral(" · IS 808:1964") : QString()));
     std::vector<QString> typed;
     for (const CalculationInput &input : sheet.line(0).calculation->inputs)
         typed.push_back(f->text(ToQString(input.box)));

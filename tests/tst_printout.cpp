@@ -26,7 +26,8 @@ Printout Sheet(std::vector<QStringList> rows)
             {u"Item"_s, u"Size"_s, u"Weight"_s},
             {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignRight},
             std::move(rows),
-            {u"Total weight: 12 kg"_s}};
+            {u"Total weight: 12 kg"_s},
+            {}};
 }
 
 // Landscape, committed only when painted; painted in a thread of its own

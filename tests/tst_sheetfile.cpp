@@ -3,6 +3,7 @@
 // table without running any of its texts as a formula; a bad file is refused
 // naming its line and column, and a weight that disagrees with its inputs is
 // worked out again.
+#include "catalogue/itemparser.h"
 #include "sheet/sheetfile.h"
 
 #include <QtTest>
@@ -15,6 +16,20 @@ namespace {
 SheetLine Line(QStringView item, const char *button, std::vector<QString> inputs, QString rate = {})
 {
     return {CalculationNamed(item), button ? FindRow(button).row : nullptr, std::move(inputs), std::move(rate)};
+}
+
+// A line of the item `text` names.
+SheetLine ItemOf(QStringView text, std::vector<QString> inputs, QString mark = {}, QString description = {})
+{
+    const ParsedItem parsed = ParseItem(text);
+    if (!parsed.match)
+        qFatal("%s", qPrintable(parsed.reason));
+    SheetLine line;
+    line.item = parsed.match->item;
+    line.inputs = std::move(inputs);
+    line.mark = std::move(mark);
+    line.description = std::move(description);
+    return line;
 }
 
 // A row of the file, its cells named by column.
@@ -60,6 +75,7 @@ private slots:
     void spreadsheetReadsIt();
     void read_data();
     void read();
+    void readingCanBeGivenUp();
 };
 
 void TestSheetFile::roundTrip_data()
@@ -85,6 +101,31 @@ void TestSheetFile::roundTrip_data()
                                              Line(u"ISA angle", "OptionButton141", {u"1.5"_s, u"-2"_s}, u"=1+1"_s),
                                              Line(u"Flange", nullptr, {u"1,2"_s, u"0,8"_s, u"10"_s, u"-1,5E-3"_s})}}
                            << QString();
+    // Every kind of item line, both editions of one designation, the typed
+    // density, and marks and descriptions a spreadsheet would run.
+    QTest::newRow("items")
+        << u"."_s
+        << SheetContents{u"Shed"_s,
+                         u"62.5"_s,
+                         {ItemOf(u"ISMB 200", {u"6"_s, u"4"_s}, u"B1"_s, u"=roof beam, \"north\""_s),
+                          ItemOf(u"ISMB 200 · IS 808:1964", {u"6.5"_s, u"2"_s}, u"-B2"_s),
+                          ItemOf(u"ISHB 150 (27.1 kg/m)", {u"2"_s, u"1"_s}), ItemOf(u"ISA 75x50x8", {u"3"_s, u"2"_s}),
+                          ItemOf(u"SS304 plate 3", {u"2.5"_s, u"1.25"_s, u"3"_s}, {}, u"base plates"_s),
+                          ItemOf(u"plate 1500 x 10", {u"2"_s, u"1"_s}),
+                          ItemOf(u"PL 3 7900 kg/m3", {u"1"_s, u"abc"_s, u"1"_s}),
+                          ItemOf(u"40 NB medium", {u"6"_s, u"10"_s}), ItemOf(u"SHS 40x40x3.2", {u"3"_s, u"8"_s}),
+                          ItemOf(u"aluminium flat 40x5", {u"1.5"_s, u"12"_s}),
+                          ItemOf(u"NPB 200x100x22.36", {u"12"_s, u"1"_s})}}
+        << QString();
+    QTest::newRow("items with a comma") << u","_s
+                                        << SheetContents{u"Halle 3"_s,
+                                                         u"2,5"_s,
+                                                         {ItemOf(u"ISMC 100", {u"6,5"_s, u"4"_s}, u"C1"_s,
+                                                                 u"Pfette; 2,5 m"_s),
+                                                          ItemOf(u"brass RB 20", {u"0,75"_s, u"1,5E1"_s}),
+                                                          ItemOf(u"cast iron PL 10", {u"1,2"_s, u"0,8"_s, u"2"_s}),
+                                                          ItemOf(u"1 1/2 inch heavy pipe", {u"6"_s, u"1.5"_s})}}
+                                        << QString();
     QTest::newRow("nothing but a job") << u","_s << SheetContents{u"-"_s, u"'"_s, {}} << QString();
     // Weights of 15 and more digits, as the program writes them.
     QTest::newRow("15 digits") << u"."_s
@@ -137,16 +178,18 @@ void TestSheetFile::spreadsheetReadsIt()
     const QByteArray file = WriteSheet(contents, u",");
     QVERIFY(file.startsWith("\xEF\xBB\xBF"));
     const QList<QByteArray> records = file.mid(3).split('\n');
-    QCOMPARE(records.size(), 4); // the last one empty after the final line break
+    QCOMPARE(records.size(), 5); // the last one empty after the final line break
     for (qsizetype i = 0; i + 1 < records.size(); ++i)
         QVERIFY(records[i].endsWith('\r'));
-    QCOMPARE(records[0],
+    QCOMPARE(records[0], "#msweight job sheet 2\r");
+    QCOMPARE(records[1],
              "Job,Item,Size,Length (m),Width (m),Outer diameter (m),Inner diameter (m),Diameter (m),"
-             "Height (m),Thickness (mm),Quantity,Unit weight (kg/m),Weight (kg),Rate,Sheet rate,Amount\r");
+             "Height (m),Thickness (mm),Quantity,Unit weight (kg/m),Weight (kg),Rate,Sheet rate,Amount,"
+             "Mark,Description,Standard,Material,Density (kg/m3)\r");
     // Texts that would be formulas are kept text; numbers stay numbers, with
     // a point.
-    QCOMPARE(records[1], "'=cmd|' /C calc'!A0,ISMC channel,MC - 75 x 40,-6.5,,,,,,,10,6.8,-442,'@SUM(1),,\r");
-    QCOMPARE(records[2], "'=cmd|' /C calc'!A0,Flange,,,,1.2,0.8,,,10,2,,98.596,3,,295.79\r");
+    QCOMPARE(records[2], "'=cmd|' /C calc'!A0,ISMC channel,MC - 75 x 40,-6.5,,,,,,,10,6.8,-442,'@SUM(1),,,,,,,\r");
+    QCOMPARE(records[3], "'=cmd|' /C calc'!A0,Flange,,,,1.2,0.8,,,10,2,,98.596,3,,295.79,,,,,\r");
 }
 
 void TestSheetFile::read_data()
@@ -154,7 +197,7 @@ void TestSheetFile::read_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("why");         // empty where the file is read
     QTest::addColumn<QStringList>("weights"); // the lines' weights as read
-    QTest::addColumn<QList<int>>("reworked"); // the file's lines worked out again
+    QTest::addColumn<QList<int>>("reworked"); // the sheet's lines worked out again
 
     const QByteArray good = Row(ChannelRow());
     const auto refused = [&](const char *name, const QByteArray &file, const QString &why) {
@@ -186,7 +229,7 @@ void TestSheetFile::read_data()
             u"Line 1, column 16: \"Colour\" is not a column of a job sheet."_s);
     refused("a missing column", Header().replace(",Amount", ""), u"Line 1: the column \"Amount\" is missing."_s);
     refused("too few fields", Header() + "Shed,ISMC channel,MC - 75 x 40\r\n",
-            u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 16 columns."_s);
+            u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 21 columns."_s);
     refused("a text where a number must be", Header() + Row(With(ChannelRow(), u"Weight (kg)"_s, u"heavy"_s)),
             u"Line 2, column 13 (Weight (kg)): \"heavy\" is not a number."_s);
     refused("an input the item does not take", Header() + Row(With(ChannelRow(), u"Diameter (m)"_s, u"2"_s)),
@@ -200,12 +243,24 @@ void TestSheetFile::read_data()
             Header() + good + Row(With(ChannelRow(), u"Quantity"_s, QString(32768, u'1'))),
             u"Line 3, column 11 (Quantity): the text has 32768 characters, more than the 32767 a box takes."_s);
 
+    refused("a later version", "#msweight job sheet 3\r\n" + Header() + good,
+            u"Line 1, column 1: the file is a job sheet of version 3, written by a later msweight; this one reads "
+            u"versions up to 2."_s);
+    // As the program wrote it before items and versions: no version row, no
+    // columns after Amount.
+    QTest::newRow("a file of version 1") << QByteArray(
+        "\xEF\xBB\xBFJob,Item,Size,Length (m),Width (m),Outer diameter (m),Inner diameter (m),"
+        "Diameter (m),Height (m),Thickness (mm),Quantity,Unit weight (kg/m),Weight (kg),Rate,"
+        "Sheet rate,Amount\r\n"
+        "Shed,ISMC channel,MC - 75 x 40,6,,,,,,,10,6.8,408,,2.5,1020.00\r\n"
+        "Shed,Flange,,,,1.2,0.8,,,10,2,,98.596,3,2.5,295.79\r\n")
+                                         << QString() << QStringList{u"408"_s, u"98.596"_s} << QList<int>();
     QTest::newRow("a cell as long as a box takes") << Header() + Row(With(ChannelRow(), u"Job"_s, QString(32767, u'j')))
                                                    << QString() << QStringList{u"408"_s} << QList<int>();
     QTest::newRow("weights that disagree")
         << Header() + good + Row(With(ChannelRow(), u"Weight (kg)"_s, u"400"_s))
             + Row(With(ChannelRow(), u"Weight (kg)"_s, u"408.0"_s)) + Row(With(ChannelRow(), u"Weight (kg)"_s, {}))
-        << QString() << QStringList{u"408"_s, u"408"_s, u"408"_s, u"408"_s} << QList<int>{3, 5};
+        << QString() << QStringList{u"408"_s, u"408"_s, u"408"_s, u"408"_s} << QList<int>{2, 4};
 }
 
 void TestSheetFile::read()
@@ -229,6 +284,24 @@ void TestSheetFile::read()
         read_ << NumberToText(*WorkOut(line, sheet.contents.sheetRate, u".").weight, u".");
     QCOMPARE(read_, weights);
     QCOMPARE(sheet.reworked, reworked);
+}
+
+// A long file tells how far reading has come, and stops at the caller's word.
+void TestSheetFile::readingCanBeGivenUp()
+{
+    QByteArray file = Header();
+    for (int i = 0; i < 5000; ++i)
+        file += Row(ChannelRow());
+    QList<qint64> done;
+    const auto read = ReadSheet(file, u"."_s, [&done](qint64 at, qint64 total) {
+        done << at;
+        return at < total / 2;
+    });
+    QVERIFY(std::holds_alternative<ReadCancelled>(read));
+    QCOMPARE(done.size(), 3); // every 2048 lines, from the first
+    QVERIFY(done[0] < done[1] && done[1] < done[2]);
+    QCOMPARE(std::get<SheetFile>(ReadSheet(file, u"."_s, [](qint64, qint64) { return true; })).contents.lines.size(),
+             std::size_t(5000));
 }
 
 QTEST_GUILESS_MAIN(TestSheetFile)

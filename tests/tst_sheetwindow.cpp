@@ -10,9 +10,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
 
@@ -69,7 +71,11 @@ class TestSheetWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ShownMessages = qInstallMessageHandler(QuietPlatform); }
+    void initTestCase()
+    {
+        ShownMessages = qInstallMessageHandler(QuietPlatform);
+        QStandardPaths::setTestModeEnabled(true); // the edition chosen is not the user's
+    }
     void init();
     void cleanup();
 
@@ -90,6 +96,10 @@ private slots:
     void printAndPdf_data();
     void printAndPdf();
     void copyGivesCells();
+    void searchAddsALine_data();
+    void searchAddsALine();
+    void takeOff_data();
+    void takeOff();
     void opensBesideTheCalculator_data();
     void opensBesideTheCalculator();
 
@@ -224,13 +234,14 @@ void TestSheetWindow::tabReachesEveryPart()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     part("JobName")->setFocus();
     QStringList visited;
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 14; ++i) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(visited,
-             (QStringList{u"JobName"_s, u"SheetRate"_s, u"Lines"_s, u"Input1"_s, u"Input2"_s, u"LineRate"_s,
-                          u"TotalWeight"_s, u"TotalAmount"_s, u"JobName"_s}));
+             (QStringList{u"JobName"_s, u"SheetRate"_s, u"ItemSearch"_s, u"ItemMatches"_s, u"Lines"_s, u"Input1"_s,
+                          u"Input2"_s, u"LineRate"_s, u"LineMark"_s, u"LineDescription"_s, u"TotalWeight"_s,
+                          u"TotalAmount"_s, u"JobName"_s, u"SheetRate"_s}));
 }
 
 // Ctrl+S in a box not yet left saves what the box holds.
@@ -432,12 +443,13 @@ void TestSheetWindow::openReworksADisagreeingWeight()
 
     QVERIFY(window->openPath(path));
     QCOMPARE(informed.size(), 1);
-    QVERIFY2(informed.front().contains(u"the weight on line 3 did not agree"_s), qPrintable(informed.front()));
+    // Numbered as the sheet numbers its lines, not as the file's.
+    QVERIFY2(informed.front().contains(u"the weight of line 2 did not agree"_s), qPrintable(informed.front()));
     QCOMPARE(sheet().rowCount(), 3);
     QCOMPARE(cell(1, JobSheet::WeightColumn), u"408"_s);
     QCOMPARE(text("TotalWeight"), u"Total weight: 1224 kg (1.224 t)"_s);
     QVERIFY(!sheet().undoStack().canUndo()); // opening is no change to undo
-    QVERIFY(!window->isWindowModified());
+    QVERIFY(window->isWindowModified());     // but the corrected weights are one to save
     QCOMPARE(window->windowTitle(), u"Shed[*] – Job sheet"_s);
 }
 
@@ -479,10 +491,11 @@ void TestSheetWindow::printAndPdf()
     const QString text = output.simplified();
     for (const QString &expected :
          {u"Ståhl & Söhne, Halle 3"_s, u"ISMC channel"_s, u"MC - 75 x 40"_s, u"408"_s, u"1020.00"_s, u"ISMB beam"_s,
-          u"414"_s, u"Total weight: 822 kg (0.822 t)"_s, u"Total amount: 2055.00"_s})
+          u"414"_s, u"Total weight: 822 kg (0.822 t)"_s, u"Total amount: 2055.00"_s, u"Page 1 of 2"_s,
+          // The totals by section on a page of their own.
+          u"Totals by section"_s, u"All channels"_s, u"Page 2 of 2"_s})
         QVERIFY2(text.contains(expected), qPrintable(expected + u" is not in: "_s + text));
-    // The page's number at its foot.
-    QVERIFY2(text.contains(u"Page 1 of 1"_s), qPrintable(output));
+    QVERIFY(text.indexOf(u"Page 1 of 2"_s) < text.indexOf(u"Totals by section"_s));
 }
 
 void TestSheetWindow::copyGivesCells()
@@ -494,11 +507,136 @@ void TestSheetWindow::copyGivesCells()
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QCOMPARE(copied->text(),
-             u"ISMC channel\tMC - 75 x 40\tLENGTH (in Meter) = 6\t10\t6.8\t408\t\t\n"
-             u"ISMB beam\tMB - 100\tLENGTH (in Meter) = 12\t3\t11.5\t414\t\t\n"_s);
-    QVERIFY2(copied->html().contains(u"<tr><td>ISMB beam</td><td>MB - 100</td><td>LENGTH (in Meter) = 12</td>"
-                                     u"<td>3</td><td>11.5</td><td>414</td><td></td><td></td></tr>"_s),
+             u"ISMC channel\tMC - 75 x 40 · IS 808:1964\tLENGTH (in Meter) = 6\t10\t6.8\t408\t\t\t\t\n"
+             u"ISMB beam\tMB - 100 · IS 808:1964\tLENGTH (in Meter) = 12\t3\t11.5\t414\t\t\t\t\n"_s);
+    QVERIFY2(copied->html().contains(u"<tr><td>ISMB beam</td><td>MB - 100 · IS 808:1964</td><td>LENGTH (in Meter) = "
+                                     u"12</td><td>3</td><td>11.5</td><td>414</td><td></td><td></td><td></td><td></td>"
+                                     u"</tr>"_s),
              qPrintable(copied->html()));
+}
+
+// Typed in the search box, chosen with Enter, weighed once its length is
+// typed in the box the focus went to.
+void TestSheetWindow::searchAddsALine_data()
+{
+    QTest::addColumn<bool>("olderEdition");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("downs");      // Down presses before Enter
+    QTest::addColumn<QString>("listed"); // the row chosen, as the list shows it
+    QTest::addColumn<QString>("size");   // the line's size; empty: no line added
+    QTest::addColumn<QString>("weight"); // 6 m of one piece
+
+    QTest::newRow("newest edition first") << false << u"ismb 200"_s << 0 << u"ISMB 200 · IS 808:1989 – 24.17 kg/m"_s
+                                          << u"ISMB 200 · IS 808:1989"_s << u"145.02"_s;
+    QTest::newRow("the other edition, one down")
+        << false << u"ismb 200"_s << 1 << u"ISMB 200 · IS 808:1964 – 25.4 kg/m"_s << u"ISMB 200 · IS 808:1964"_s
+        << u"152.4"_s;
+    QTest::newRow("1964 preferred") << true << u"ismb 200"_s << 0 << u"ISMB 200 · IS 808:1964 – 25.4 kg/m"_s
+                                    << u"ISMB 200 · IS 808:1964"_s << u"152.4"_s;
+    QTest::newRow("a shape in a material") << false << u"SS304 flat 50x6"_s << 0 << u"flat 50x6 · SS304 – 2.379 kg/m"_s
+                                           << u"flat 50x6 · SS304"_s << u"14.274"_s;
+    QTest::newRow("nothing matches") << false << u"girder 200"_s << 0 << u"No item matches \"girder 200\""_s
+                                     << QString() << QString();
+}
+
+void TestSheetWindow::searchAddsALine()
+{
+    QFETCH(bool, olderEdition);
+    QFETCH(QString, typed);
+    QFETCH(int, downs);
+    QFETCH(QString, listed);
+    QFETCH(QString, size);
+    QFETCH(QString, weight);
+
+    window->findChild<QAction *>(u"PreferOldEdition"_s)->setChecked(olderEdition);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    auto *search = part<QLineEdit>("ItemSearch");
+    QCOMPARE(QApplication::focusWidget(), search);
+    QTest::keyClicks(search, typed);
+    for (int i = 0; i < downs; ++i)
+        QTest::keyClick(search, Qt::Key_Down);
+    // The chosen row; nothing can be chosen where nothing matches.
+    auto *list = part<QListView>("ItemMatches");
+    QCOMPARE((list->currentIndex().isValid() ? list->currentIndex() : list->model()->index(0, 0)).data().toString(),
+             listed);
+    QTest::keyClick(search, Qt::Key_Return);
+    window->findChild<QAction *>(u"PreferOldEdition"_s)->setChecked(false);
+    if (size.isEmpty()) {
+        QCOMPARE(sheet().rowCount(), 0);
+        QCOMPARE(search->text(), typed);
+        return;
+    }
+    QCOMPARE(sheet().rowCount(), 1);
+    QCOMPARE(cell(0, JobSheet::SizeColumn), size);
+    auto *length = part<QLineEdit>("Input1");
+    QCOMPARE(QApplication::focusWidget(), length);
+    QCOMPARE(length->accessibleName(), u"Length (m)"_s);
+    QTest::keyClicks(length, u"6"_s);
+    QTest::keyClick(length, Qt::Key_Tab);
+    QCOMPARE(cell(0, JobSheet::WeightColumn), weight);
+}
+
+// A take-off from a file or the clipboard: a row at fault adds nothing and
+// is named; a good one is one change, which one undo takes back.
+void TestSheetWindow::takeOff_data()
+{
+    QTest::addColumn<QString>("from"); // "file", "clipboard" (Ctrl+Shift+V) or "table" (Ctrl+V in it)
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("failure"); // empty: all rows added
+
+    QTest::newRow("a file") << u"file"_s << u"designation,length,qty,mark\nISMB 200,6,4,B1\nISA 50x50x6,3,10,A1\n"_s
+                            << QString();
+    QTest::newRow("a file with a bad row")
+        << u"file"_s << u"ISMB 200,6,4\nISMB 2000,6,1\n"_s
+        << u"1 row of the take-off is not understood; nothing was added.\nRow 2: \"ISMB 2000\" is not understood: "
+           u"no item of the catalogue has these sizes."_s;
+    QTest::newRow("pasted cells") << u"clipboard"_s << u"ISMB 200\t6\t4\tB1\nISA 50x50x6\t3\t10\tA1\n"_s << QString();
+    QTest::newRow("pasted into the table")
+        << u"table"_s << u"ISMB 200\t6\t4\tB1\r\nISA 50x50x6\t3\t10\tA1"_s << QString();
+}
+
+void TestSheetWindow::takeOff()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, rows);
+    QFETCH(QString, failure);
+
+    if (from == u"file") {
+        chosenFile = dir.filePath(u"take-off.csv"_s);
+        QFile file(chosenFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(rows.toUtf8());
+        file.close();
+        QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+    } else if (from == u"table") {
+        QGuiApplication::clipboard()->setText(rows);
+        part("Lines")->setFocus();
+        QTest::keyClick(part("Lines"), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QGuiApplication::clipboard()->setText(rows);
+        QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    QCOMPARE(failures, failure.isEmpty() ? QStringList() : QStringList{failure});
+    if (!failure.isEmpty()) {
+        QCOMPARE(sheet().rowCount(), 0);
+        return;
+    }
+    QCOMPARE(sheet().rowCount(), 2);
+    QCOMPARE(cell(1, JobSheet::MarkColumn), u"A1"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 714.78 kg (0.71478 t)"_s);
+
+    // The totals by section, copied from their tab.
+    auto *views = part<QTabWidget>("Views");
+    views->setCurrentWidget(part("Summary"));
+    QTest::keyClick(part("Summary"), Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QGuiApplication::clipboard()->text().split(u'\n');
+    QCOMPARE(copied.value(0), u"Kind\tItem\tStandard\tMaterial\tPieces\tLength (m)\tWeight (kg)\tAmount"_s);
+    QVERIFY2(copied.contains(u"Angles\tISA 50x50x6\tIS 808:1989\tsteel\t10\t30\t134.7\t"_s),
+             qPrintable(copied.join(u'\n')));
+
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(sheet().rowCount(), 0);
 }
 
 void TestSheetWindow::opensBesideTheCalculator_data()

@@ -149,6 +149,13 @@ void CalculatorMenus::showAbout()
            "and the true lengths of a transition piece's lines.</p>"
            "<p>Sections: the ISMC, ISMB and ISA rows of the Indian standard section tables of 1964 (sections "
            "rolled today follow the 1989 revision and differ).</p>"
+           "<p>The job sheet's catalogue, each table with its standard and edition:<br>"
+           "rolled beams, columns, channels and angles: IS 808:1989 and IS 808:1964<br>"
+           "parallel-flange beams and columns: IS 12778:2004<br>"
+           "square and rectangular hollow sections: IS 4923:1997<br>"
+           "circular hollow sections: IS 1161:2014<br>"
+           "steel pipes: IS 1239 (Part 1):2004<br>"
+           "flats: IS 1731:1971</p>"
            "<p>Constants: 7.85 kg per square metre per mm of steel; 0.785 for a circle's area from its "
            "diameter squared; 3.1416 for pi in a transition piece's girth.</p>"
            "<p>Licence: proprietary, all rights reserved.</p>")

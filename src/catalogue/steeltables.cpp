@@ -35,11 +35,11 @@ consteval std::size_t Col(const Columns<N> &columns, std::string_view name)
 // One CSV file of the resources: comma-separated, one header row, no quoting
 // (the files hold no commas or quotes in their texts). Any fault is fatal,
 // named by file, line and column: the files are built into the program.
-class CsvReader
+class TableReader
 {
 public:
     template<std::size_t N>
-    CsvReader(const char *name, const Columns<N> &columns)
+    TableReader(const char *name, const Columns<N> &columns)
         : m_name(name)
     {
         QFile file(QStringLiteral(":/steel/") + QLatin1StringView(name));
@@ -135,7 +135,7 @@ private:
 };
 
 template<typename Enum, std::size_t N>
-Enum Lookup(const CsvReader &csv, std::size_t column, const std::array<std::pair<std::string_view, Enum>, N> &names)
+Enum Lookup(const TableReader &csv, std::size_t column, const std::array<std::pair<std::string_view, Enum>, N> &names)
 {
     for (const auto &[name, value] : names) {
         if (csv.raw(column) == name)
@@ -162,7 +162,7 @@ constexpr std::array<std::pair<std::string_view, SectionKind>, 6> KindNames = {{
 std::vector<RolledSection> ReadRolled()
 {
     const auto &c = RolledColumns;
-    CsvReader csv("rolled-sections.csv", c);
+    TableReader csv("rolled-sections.csv", c);
     std::vector<RolledSection> rows;
     rows.reserve(800);
     while (csv.next()) {
@@ -207,7 +207,7 @@ constexpr std::array<std::pair<std::string_view, HollowShape>, 3> ShapeNames = {
 std::vector<HollowSection> ReadHollow()
 {
     const auto &c = HollowColumns;
-    CsvReader csv("hollow-sections.csv", c);
+    TableReader csv("hollow-sections.csv", c);
     std::vector<HollowSection> rows;
     rows.reserve(200);
     while (csv.next()) {
@@ -247,7 +247,7 @@ constexpr std::array<std::pair<std::string_view, PipeClass>, 3> ClassNames = {{
 std::vector<Pipe> ReadPipes()
 {
     const auto &c = PipeColumns;
-    CsvReader csv("pipes.csv", c);
+    TableReader csv("pipes.csv", c);
     std::vector<Pipe> rows;
     rows.reserve(40);
     while (csv.next()) {
@@ -276,7 +276,7 @@ constexpr Columns<7> FlatColumns = {
 std::vector<Flat> ReadFlats()
 {
     const auto &c = FlatColumns;
-    CsvReader csv("flats.csv", c);
+    TableReader csv("flats.csv", c);
     std::vector<Flat> rows;
     rows.reserve(320);
     while (csv.next()) {
@@ -296,7 +296,7 @@ constexpr Columns<5> DensityColumns = {"material", "density_kg_m3", "range_low",
 std::vector<Material> ReadMaterials()
 {
     const auto &c = DensityColumns;
-    CsvReader csv("densities.csv", c);
+    TableReader csv("densities.csv", c);
     std::vector<Material> rows;
     while (csv.next()) {
         csv.expectFields(c.size());

@@ -29,9 +29,19 @@ void AppendCsvField(QString &out, const QString &field)
 
 std::optional<CsvFault> CsvReader::read(std::vector<CsvRecord> &records, bool partial)
 {
+    while (!atEnd()) {
+        if (auto fault = readRecord(records.emplace_back(), partial))
+            return fault;
+    }
+    return std::nullopt;
+}
+
+std::optional<CsvFault> CsvReader::readRecord(CsvRecord &record, bool partial)
+{
     const qsizetype n = m_text.size();
-    while (m_at < n) {
-        CsvRecord &record = records.emplace_back(CsvRecord{m_line, {}});
+    record.line = m_line;
+    record.fields.clear();
+    if (m_at < n) {
         for (;;) {
             QString &field = record.fields.emplace_back();
             const int column = int(record.fields.size());
@@ -97,7 +107,7 @@ qsizetype CsvReader::fieldEnd(qsizetype from) const
 }
 
 // The offset of the first byte that is not part of well-formed UTF-8, or -1.
-qsizetype InvalidUtf8(const QByteArray &bytes)
+qsizetype InvalidUtf8(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype n = bytes.size();

@@ -40,6 +40,11 @@ public:
     // Reads the rest of the text into `records`. With `partial` the text may
     // end inside a quoted field.
     std::optional<CsvFault> read(std::vector<CsvRecord> &records, bool partial = false);
+    // Reads the next record into `record`, its fields' storage reused.
+    std::optional<CsvFault> readRecord(CsvRecord &record, bool partial = false);
+    bool atEnd() const { return m_at >= m_text.size(); }
+    // How far reading has come, in characters of the text.
+    qsizetype position() const { return m_at; }
     // The line reached, counting line breaks inside quoted fields.
     int line() const { return m_line; }
 
@@ -53,6 +58,6 @@ private:
 };
 
 // The offset of the first byte that is not part of well-formed UTF-8, or -1.
-qsizetype InvalidUtf8(const QByteArray &bytes);
+qsizetype InvalidUtf8(QByteArrayView bytes);
 
 } // namespace msweight

@@ -1,6 +1,7 @@
 #include "sheet/cutgroups.h"
 
 #include "numtext/numtext.h"
+#include "sheet/itemline.h"
 
 #include <QHash>
 
@@ -22,10 +23,47 @@ struct CutSource
     double kgPerMetre;
 };
 
+// A catalogue section, pipe, hollow or flat, or a bar, flat or hollow shape
+// in a material; plates are not cut to length.
+std::optional<CutSource> ItemSource(const SheetLine &line)
+{
+    const Item &item = *line.item;
+    CutKind kind = CutKind::RolledSection;
+    if (std::holds_alternative<const HollowSection *>(item)) {
+        kind = CutKind::Hollow;
+    } else if (std::holds_alternative<const Pipe *>(item)) {
+        kind = CutKind::Pipe;
+    } else if (std::holds_alternative<const Flat *>(item)) {
+        kind = CutKind::Flat;
+    } else if (const auto *shape = std::get_if<ShapeItem>(&item)) {
+        switch (shape->size.kind) {
+        case ShapeKind::Plate:
+            return std::nullopt;
+        case ShapeKind::Flat:
+            kind = CutKind::Flat;
+            break;
+        case ShapeKind::RoundBar:
+        case ShapeKind::SquareBar:
+            kind = CutKind::Bar;
+            break;
+        case ShapeKind::CircularHollow:
+        case ShapeKind::SquareHollow:
+        case ShapeKind::RectangularHollow:
+            kind = CutKind::Hollow;
+            break;
+        }
+    }
+    // The designation alone: the edition and the material are the group's too.
+    const QString size = DescribeItem(item).section(QStringLiteral(" · "), 0, 0);
+    return CutSource{kind, KindName(KindOf(line)), size, LineEdition(line), LineMaterial(line), ItemUnitWeight(item)};
+}
+
 // The pages' section tables are those of the 1964 edition; their bars have
 // none.
 std::optional<CutSource> SourceOf(const SheetLine &line)
 {
+    if (line.item)
+        return ItemSource(line);
     if (!line.calculation || !line.size)
         return std::nullopt;
     const QString item = ToQString(line.calculation->item);
@@ -46,8 +84,8 @@ std::optional<CutSource> SourceOf(const SheetLine &line)
 
 const QString *InputOf(const SheetLine &line, Field field)
 {
-    for (std::size_t i = 0; i < line.calculation->inputs.size(); ++i) {
-        if (line.calculation->inputs[i].field == field)
+    for (std::size_t i = 0; i < line.inputs.size(); ++i) {
+        if (InputField(line, i) == field)
             return &line.inputs[i];
     }
     return nullptr;
@@ -88,7 +126,7 @@ std::optional<CutPiece> PieceOf(const JobSheet &sheet, int row, QString &fault)
         fault = QStringLiteral("Line %1: the length %2 is not more than 0 m.").arg(row + 1).arg(*lengthText);
         return std::nullopt;
     }
-    return CutPiece{*length, int(*quantity), QStringLiteral("L%1").arg(row + 1)};
+    return CutPiece{*length, int(*quantity), line.mark.isEmpty() ? QStringLiteral("L%1").arg(row + 1) : line.mark};
 }
 
 } // namespace

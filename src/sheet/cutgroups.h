@@ -1,5 +1,6 @@
 // The job sheet's lines as the cutting planner takes them: one group for each
-// section, bar, flat, pipe or hollow size of one edition and material, its
+// rolled section, bar, flat, pipe or hollow size of one edition and
+// material, from the pages' lines and the catalogue's and shapes' alike, its
 // pieces in whole micrometres converted from the text the estimator typed.
 // Lines without a cut length (plates, flanges, transition pieces) are left
 // out, and said to be.
@@ -20,8 +21,8 @@ enum class CutKind : std::uint8_t { RolledSection, Bar, Flat, Pipe, Hollow };
 struct CutGroup
 {
     CutKind kind = CutKind::RolledSection;
-    QString item;     // "ISMC channel", "Round bar"
-    QString size;     // "MC - 75 x 40"
+    QString item;     // "ISMC channel", "Round bar"; an item's kind, "Beam"
+    QString size;     // "MC - 75 x 40", "ISMB 200"
     QString edition;  // "IS 808:1964"; empty where the size has none
     QString material; // "steel"
     double kgPerMetre = 0;

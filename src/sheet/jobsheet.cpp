@@ -1,12 +1,15 @@
 #include "sheet/jobsheet.h"
 
 #include "numtext/numtext.h"
+#include "sheet/itemline.h"
 #include "sheet/sheetcommands.h"
-
-#include <QFont>
 
 #include <algorithm>
 #include <cmath>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace msweight {
 
@@ -32,16 +35,40 @@ int JobSheet::addLine(const Calculation &calculation, const CatalogueRow *size, 
     return insertLine(rowCount(), SheetLine{&calculation, size, std::move(inputs), {}});
 }
 
+namespace {
+
+void CheckLine(const SheetLine &line)
+{
+    const bool fits = line.item
+        ? !line.calculation && line.inputs.size() == ItemFields(*line.item).size()
+        : line.calculation && line.calculation->weighs && line.inputs.size() == line.calculation->inputs.size();
+    if (!fits)
+        qFatal("msweight: a sheet line must weigh and have one text for each input");
+}
+
+} // namespace
+
 int JobSheet::insertLine(int row, SheetLine line)
 {
-    if (!line.calculation || !line.calculation->weighs || line.inputs.size() != line.calculation->inputs.size())
-        qFatal("msweight: a sheet line must weigh and have one text for each input");
+    CheckLine(line);
     row = std::clamp(row, 0, rowCount());
-    const QString text = QStringLiteral("Add %1").arg(ToQString(line.calculation->item));
+    const QString text
+        = QStringLiteral("Add %1").arg(line.item ? DescribeItem(*line.item) : ToQString(line.calculation->item));
     LinesCommand::Runs runs;
     runs.emplace_back(row, std::vector<SheetLine>{std::move(line)});
     m_undo.push(new LinesCommand(*this, std::move(runs), false, text));
     return row;
+}
+
+void JobSheet::addLines(std::vector<SheetLine> lines, const QString &text)
+{
+    if (lines.empty())
+        return;
+    for (const SheetLine &line : lines)
+        CheckLine(line);
+    LinesCommand::Runs runs;
+    runs.emplace_back(rowCount(), std::move(lines));
+    m_undo.push(new LinesCommand(*this, std::move(runs), false, text));
 }
 
 void JobSheet::setInput(int row, std::size_t input, const QString &text)
@@ -50,9 +77,50 @@ void JobSheet::setInput(int row, std::size_t input, const QString &text)
     if (input >= after.inputs.size() || after.inputs[input] == text)
         return;
     after.inputs[input] = text;
-    const QString name = InputCaption(after.calculation->inputs[input]);
+    const QString name = InputLabel(after, input);
     m_undo.push(
         new LineCommand(*this, row, std::move(after), QStringLiteral("Change %1 on line %2").arg(name).arg(row + 1)));
+}
+
+void JobSheet::setItem(int row, const Item &item)
+{
+    const SheetLine &before = line(row);
+    if (!before.item || *before.item == item)
+        return;
+    SheetLine after = ItemLine(item);
+    after.rate = before.rate;
+    after.mark = before.mark;
+    after.description = before.description;
+    for (std::size_t i = 0; i < after.inputs.size(); ++i) {
+        for (std::size_t j = 0; j < before.inputs.size(); ++j) {
+            if (InputField(before, j) == InputField(after, i))
+                after.inputs[i] = before.inputs[j];
+        }
+    }
+    change(row, std::move(after), QStringLiteral("Change the item on line %1").arg(row + 1));
+}
+
+void JobSheet::setMark(int row, const QString &text)
+{
+    SheetLine after = line(row);
+    if (after.mark == text)
+        return;
+    after.mark = text;
+    change(row, std::move(after), QStringLiteral("Change the mark on line %1").arg(row + 1));
+}
+
+void JobSheet::setDescription(int row, const QString &text)
+{
+    SheetLine after = line(row);
+    if (after.description == text)
+        return;
+    after.description = text;
+    change(row, std::move(after), QStringLiteral("Change the description on line %1").arg(row + 1));
+}
+
+void JobSheet::change(int row, SheetLine after, const QString &text)
+{
+    m_undo.push(new LineCommand(*this, row, std::move(after), text));
 }
 
 void JobSheet::setLineRate(int row, const QString &text)
@@ -265,7 +333,14 @@ void JobSheet::replace(SheetContents contents)
     m_undo.clear();
     m_jobName = std::move(contents.jobName);
     m_sheetRate = std::move(contents.sheetRate);
-    m_lines.clear();
+    const bool large = m_lines.size() > 10'000;
+    m_lines = {}; // its room too, which a larger sheet took
+#ifdef __GLIBC__
+    // The C library keeps what a large sheet's many small strings took for
+    // the process; hand it back to the system.
+    if (large)
+        malloc_trim(0);
+#endif
     m_weight = {};
     m_amount = {};
     m_withoutWeight = m_withoutAmount = m_ownRates = 0;
@@ -280,155 +355,6 @@ void JobSheet::replace(SheetContents contents)
     emit jobNameChanged(m_jobName);
     emit sheetRateChanged(m_sheetRate);
     emit totalsChanged();
-}
-
-int JobSheet::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_lines.size());
-}
-
-int JobSheet::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QString JobSheet::inputsText(const SheetLine &line) const
-{
-    QStringList parts;
-    const std::size_t quantity = QuantityInput(*line.calculation);
-    for (std::size_t i = 0; i < line.inputs.size(); ++i) {
-        if (i != quantity)
-            parts << InputCaption(line.calculation->inputs[i]) + QStringLiteral(" = ") + line.inputs[i];
-    }
-    return parts.join(QStringLiteral("; "));
-}
-
-QVariant JobSheet::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= rowCount())
-        return {};
-    const Entry &entry = m_lines[std::size_t(index.row())];
-    const SheetLine &line = entry.line;
-    const LineResult &result = entry.result;
-    const int quantity = int(QuantityInput(*line.calculation));
-    const bool inheritsRate = line.rate.isEmpty();
-
-    // What is wrong with the cell, if anything.
-    const auto fault = [&]() -> QString {
-        switch (index.column()) {
-        case InputsColumn:
-            return result.failedInput >= 0 && result.failedInput != quantity ? result.failure : QString();
-        case QuantityColumn:
-            return result.failedInput == quantity ? result.failure : QString();
-        case WeightColumn:
-            return result.failure;
-        case RateColumn:
-            return result.rateFailure;
-        case AmountColumn:
-            return result.rated && !result.amount ? (result.weight ? result.rateFailure : result.failure) : QString();
-        default:
-            return {};
-        }
-    };
-
-    switch (role) {
-    case Qt::DisplayRole:
-        switch (index.column()) {
-        case ItemColumn:
-            return ToQString(line.calculation->item);
-        case SizeColumn:
-            return line.size ? ToQString(line.size->Caption) : QString();
-        case InputsColumn:
-            return inputsText(line);
-        case QuantityColumn:
-            return line.inputs[std::size_t(quantity)];
-        case UnitWeightColumn:
-            return line.size && HasUnitWeight(*line.calculation) ? NumberToText(line.size->Value, m_separator)
-                                                                 : QString();
-        case WeightColumn:
-            return result.weight ? NumberToText(*result.weight, m_separator) : QStringLiteral("no weight");
-        case RateColumn:
-            return inheritsRate ? m_sheetRate : line.rate;
-        case AmountColumn:
-            if (!result.rated)
-                return QString();
-            return result.amount ? MoneyText(*result.amount, m_separator) : QStringLiteral("no amount");
-        }
-        return {};
-    case Qt::EditRole:
-        if (index.column() == RateColumn)
-            return line.rate;
-        return data(index, Qt::DisplayRole);
-    case Qt::ToolTipRole:
-    case Qt::AccessibleDescriptionRole: {
-        const QString why = fault();
-        if (!why.isEmpty())
-            return why;
-        if (index.column() == RateColumn && inheritsRate && role == Qt::ToolTipRole)
-            return QStringLiteral("The sheet's rate");
-        return {};
-    }
-    case FaultRole:
-        return fault();
-    case Qt::FontRole:
-        if (index.column() == RateColumn && inheritsRate) {
-            QFont font;
-            font.setItalic(true);
-            return font;
-        }
-        return {};
-    case Qt::TextAlignmentRole:
-        if (index.column() >= QuantityColumn)
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        return {};
-    }
-    return {};
-}
-
-QVariant JobSheet::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Vertical || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case ItemColumn:
-        return QStringLiteral("Item");
-    case SizeColumn:
-        return QStringLiteral("Size");
-    case InputsColumn:
-        return QStringLiteral("Inputs");
-    case QuantityColumn:
-        return QStringLiteral("Quantity");
-    case UnitWeightColumn:
-        return QStringLiteral("Unit weight (kg/m)");
-    case WeightColumn:
-        return QStringLiteral("Weight (kg)");
-    case RateColumn:
-        return QStringLiteral("Rate per kg");
-    case AmountColumn:
-        return QStringLiteral("Amount");
-    }
-    return {};
-}
-
-Qt::ItemFlags JobSheet::flags(const QModelIndex &index) const
-{
-    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.column() == QuantityColumn || index.column() == RateColumn)
-        flags |= Qt::ItemIsEditable;
-    return flags;
-}
-
-bool JobSheet::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (role != Qt::EditRole || !index.isValid())
-        return false;
-    if (index.column() == QuantityColumn)
-        setInput(index.row(), QuantityInput(*line(index.row()).calculation), value.toString());
-    else if (index.column() == RateColumn)
-        setLineRate(index.row(), value.toString());
-    else
-        return false;
-    return true;
 }
 
 } // namespace msweight

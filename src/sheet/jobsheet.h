@@ -38,6 +38,8 @@ public:
         WeightColumn,
         RateColumn,
         AmountColumn,
+        MarkColumn,
+        DescriptionColumn,
         ColumnCount
     };
     // Why a cell has no value, or holds one that does not convert: a text,
@@ -55,6 +57,13 @@ public:
     // Each of these is a change on the undo stack.
     int addLine(const Calculation &calculation, const CatalogueRow *size, std::vector<QString> inputs);
     int insertLine(int row, SheetLine line);
+    // Lines at the end as one change, named `text` ("Paste 12 lines").
+    void addLines(std::vector<SheetLine> lines, const QString &text);
+    // A line's item in place of the one it has; its inputs kept where the new
+    // item takes the same ones.
+    void setItem(int row, const Item &item);
+    void setMark(int row, const QString &text);
+    void setDescription(int row, const QString &text);
     void setInput(int row, std::size_t input, const QString &text);
     void setLineRate(int row, const QString &text);
     void setJobName(const QString &name);
@@ -110,6 +119,7 @@ private:
     void setSheetRateRaw(const QString &rate);
 
     void count(const Entry &entry, int sign);
+    void change(int row, SheetLine after, const QString &text);
     void rework(Entry &entry);
     QString inputsText(const SheetLine &line) const;
     QString rateText(const Entry &entry) const;

@@ -1,5 +1,7 @@
 #include "sheet/lineeditor.h"
 
+#include "sheet/itemline.h"
+#include "sheet/lineproperties.h"
 #include "ui/textbox.h"
 
 #include <QAccessible>
@@ -42,6 +44,13 @@ LineEditor::LineEditor(JobSheet &sheet, QWidget *parent)
     setObjectName(QStringLiteral("Line"));
     auto *form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_item = NewInputBox(this);
+    m_item->setObjectName(QStringLiteral("LineItem"));
+    m_item->setAccessibleName(QStringLiteral("Item of this line"));
+    auto *itemLabel = new QLabel(QStringLiteral("&Item:"));
+    itemLabel->setBuddy(m_item);
+    form->addRow(itemLabel, m_item);
+    connect(m_item, &QLineEdit::editingFinished, this, &LineEditor::commitItem);
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
         m_inputs[i] = NewInputBox(this);
         m_inputs[i]->setObjectName(QStringLiteral("Input%1").arg(i + 1));
@@ -56,6 +65,26 @@ LineEditor::LineEditor(JobSheet &sheet, QWidget *parent)
     auto *rateLabel = new QLabel(QStringLiteral("Ra&te per kg for this line:"));
     rateLabel->setBuddy(m_rate);
     form->addRow(rateLabel, m_rate);
+    m_mark = NewInputBox(this);
+    m_mark->setObjectName(QStringLiteral("LineMark"));
+    m_mark->setAccessibleName(QStringLiteral("Mark"));
+    auto *markLabel = new QLabel(QStringLiteral("&Mark:"));
+    markLabel->setBuddy(m_mark);
+    form->addRow(markLabel, m_mark);
+    m_description = NewInputBox(this);
+    m_description->setObjectName(QStringLiteral("LineDescription"));
+    m_description->setAccessibleName(QStringLiteral("Description"));
+    auto *descriptionLabel = new QLabel(QStringLiteral("&Description:"));
+    descriptionLabel->setBuddy(m_description);
+    form->addRow(descriptionLabel, m_description);
+    connect(m_mark, &QLineEdit::editingFinished, this, [this] { commitText(m_mark, &JobSheet::setMark); });
+    connect(m_description, &QLineEdit::editingFinished, this,
+            [this] { commitText(m_description, &JobSheet::setDescription); });
+    m_properties = new QLabel;
+    m_properties->setObjectName(QStringLiteral("LineProperties"));
+    m_properties->setWordWrap(true);
+    m_properties->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(m_properties);
     m_fault = new QLabel;
     m_fault->setObjectName(QStringLiteral("LineFault"));
     m_fault->setWordWrap(true);
@@ -72,22 +101,45 @@ void LineEditor::showLine(int row)
         setEnabled(false);
         for (QLineEdit *box : m_inputs)
             form->setRowVisible(box, false);
+        form->setRowVisible(m_item, false);
         m_rate->clear();
+        m_mark->clear();
+        m_description->clear();
+        m_properties->clear();
         m_fault->clear();
         return;
     }
     const SheetLine &line = m_sheet.line(m_row);
     const LineResult &result = m_sheet.result(m_row);
     setEnabled(true);
-    setTitle(QStringLiteral("Line %1: %2%3")
-                 .arg(m_row + 1)
-                 .arg(ToQString(line.calculation->item), line.size ? u' ' + ToQString(line.size->Caption) : QString()));
+    if (line.item)
+        setTitle(QStringLiteral("Line %1: %2").arg(m_row + 1).arg(SizeText(line)));
+    else
+        setTitle(
+            QStringLiteral("Line %1: %2%3")
+                .arg(m_row + 1)
+                .arg(ToQString(line.calculation->item), line.size ? u' ' + ToQString(line.size->Caption) : QString()));
+    form->setRowVisible(m_item, line.item.has_value());
+    if (line.item) {
+        const QString item = DescribeItem(*line.item);
+        if (m_item->text() != item && !m_item->hasFocus()) {
+            m_item->setText(item);
+            m_item->setCursorPosition(0); // its start in sight
+            MarkFault(m_item, {});
+        }
+    }
+    if (m_mark->text() != line.mark)
+        m_mark->setText(line.mark);
+    if (m_description->text() != line.description)
+        m_description->setText(line.description);
+    Announce(m_properties, line.item ? PropertiesText(*line.item) : QString());
+    m_properties->setVisible(!m_properties->text().isEmpty());
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
         const bool used = i < line.inputs.size();
         form->setRowVisible(m_inputs[i], used);
         if (!used)
             continue;
-        const QString caption = InputCaption(line.calculation->inputs[i]);
+        const QString caption = InputLabel(line, i);
         m_labels[i]->setText(caption + u':');
         m_inputs[i]->setAccessibleName(caption);
         if (m_inputs[i]->text() != line.inputs[i])
@@ -109,9 +161,40 @@ void LineEditor::commit()
 {
     if (m_row < 0)
         return;
+    commitItem();
     for (std::size_t i = 0; i < m_inputs.size(); ++i)
         commitInput(i);
     commitRate();
+    commitText(m_mark, &JobSheet::setMark);
+    commitText(m_description, &JobSheet::setDescription);
+}
+
+void LineEditor::focusFirstInput()
+{
+    if (m_row >= 0)
+        m_inputs[0]->setFocus(Qt::OtherFocusReason);
+}
+
+// A text that names no one item keeps the line's item, and says why.
+void LineEditor::commitItem()
+{
+    if (m_row < 0 || m_row >= m_sheet.rowCount() || !m_sheet.line(m_row).item)
+        return;
+    const Item &item = *m_sheet.line(m_row).item;
+    if (m_item->text() == DescribeItem(item)) {
+        MarkFault(m_item, {});
+        return;
+    }
+    const ParsedItem parsed = ParseItem(m_item->text(), m_options);
+    MarkFault(m_item, parsed.reason);
+    if (parsed.match)
+        m_sheet.setItem(m_row, parsed.match->item);
+}
+
+void LineEditor::commitText(QLineEdit *box, void (JobSheet::*set)(int, const QString &))
+{
+    if (m_row >= 0 && m_row < m_sheet.rowCount())
+        (m_sheet.*set)(m_row, box->text());
 }
 
 // Each a change of its own, and none where the box holds what the line has.

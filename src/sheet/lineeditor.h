@@ -4,6 +4,7 @@
 // command on the sheet runs (commit).
 #pragma once
 
+#include "catalogue/itemparser.h"
 #include "sheet/jobsheet.h"
 
 #include <QGroupBox>
@@ -22,6 +23,11 @@ class LineEditor : public QGroupBox
 public:
     explicit LineEditor(JobSheet &sheet, QWidget *parent = nullptr);
 
+    // How an item typed in the line's item box is read.
+    void setOptions(const ParseOptions &options) { m_options = options; }
+    // Puts the focus in the line's first input box.
+    void focusFirstInput();
+
     // Shows line `row`, or no line where it is out of range.
     void showLine(int row);
     int shownRow() const { return m_row; }
@@ -31,12 +37,19 @@ public:
 private:
     void commitInput(std::size_t input);
     void commitRate();
+    void commitItem();
+    void commitText(QLineEdit *box, void (JobSheet::*set)(int, const QString &));
 
     JobSheet &m_sheet;
     std::array<QLabel *, 6> m_labels{};
     std::array<QLineEdit *, 6> m_inputs{};
+    QLineEdit *m_item;
     QLineEdit *m_rate;
+    QLineEdit *m_mark;
+    QLineEdit *m_description;
+    QLabel *m_properties;
     QLabel *m_fault;
+    ParseOptions m_options;
     int m_row = -1;
 };
 

@@ -126,7 +126,7 @@ struct Page
 class Table
 {
 public:
-    Table(const Printout &printout, QPaintDevice &device, const Style &style);
+    Table(const PrintTable &table, QPaintDevice &device, const Style &style);
 
     // Widths fitted to the page: false when not even a column's padding fits.
     bool fit(qreal width);
@@ -150,7 +150,7 @@ private:
     void paintRow(QPainter &painter, const QStringList &cells, const float *naturals, int from, int to,
                   qreal top) const;
 
-    const Printout &m_printout;
+    const PrintTable &m_printout;
     QPaintDevice &m_device;
     const Style &m_style;
     int m_columns = 0;
@@ -162,7 +162,7 @@ private:
     std::vector<Page> m_pages;
 };
 
-Table::Table(const Printout &printout, QPaintDevice &device, const Style &style)
+Table::Table(const PrintTable &printout, QPaintDevice &device, const Style &style)
     : m_printout(printout)
     , m_device(device)
     , m_style(style)
@@ -360,50 +360,92 @@ PaintOutcome PaintPrintout(const Printout &printout, QPagedPaintDevice &device, 
     const Style style(device);
     const qreal pageWidth = device.width();
     const qreal pageHeight = device.height();
-
-    const QStringList title = printout.title.isEmpty() ? QStringList() : QStringList{printout.title};
-    const qreal titleHeight = Paragraphs(title, style.title, style.titleLine, pageWidth, device);
-    qreal firstTop = titleHeight + Paragraphs(printout.preamble, style.body, style.line, pageWidth, device);
-    if (firstTop > 0)
-        firstTop += Points.afterPreamble * style.point;
     const qreal bottom = pageHeight - style.line - Points.aboveFolio * style.point;
-
-    Table table(printout, device, style);
-    if (!table.fit(pageWidth))
-        return PaintOutcome::Failed;
-    table.countLines();
     const qreal beforeFooter = Points.beforeFooter * style.point;
-    const qreal footerHeight
-        = beforeFooter + Paragraphs(printout.footer, style.bold, style.line, table.width(), device);
-    if (!table.paginate(firstTop, bottom, footerHeight))
-        return PaintOutcome::Failed;
 
-    const int pageCount = int(table.pages().size());
-    if (progress && !progress(0, pageCount))
+    // The sheet's table under the title and preamble, with the footer after
+    // it; then each table of `after` from a new page, under its heading.
+    struct Section
+    {
+        PrintTable table;
+        QStringList title;
+        const QFont *titleFont;
+        qreal titleLine;
+        QStringList preamble;
+        QStringList footer;
+        qreal top = 0;         // the table's on its first page
+        qreal titleHeight = 0; // within that
+        std::size_t firstPage = 0;
+    };
+    std::vector<Section> sections;
+    sections.push_back({{{}, printout.headers, printout.alignments, printout.rows},
+                        printout.title.isEmpty() ? QStringList() : QStringList{printout.title},
+                        &style.title,
+                        style.titleLine,
+                        printout.preamble,
+                        printout.footer});
+    for (const PrintTable &table : printout.after)
+        sections.push_back({table,
+                            table.heading.isEmpty() ? QStringList() : QStringList{table.heading},
+                            &style.bold,
+                            style.line,
+                            {},
+                            {}});
+
+    std::vector<Table> tables;
+    tables.reserve(sections.size());
+    std::size_t pageCount = 0;
+    for (Section &section : sections) {
+        section.titleHeight = Paragraphs(section.title, *section.titleFont, section.titleLine, pageWidth, device);
+        section.top = section.titleHeight + Paragraphs(section.preamble, style.body, style.line, pageWidth, device);
+        if (section.top > 0)
+            section.top += Points.afterPreamble * style.point;
+        Table &table = tables.emplace_back(section.table, device, style);
+        if (!table.fit(pageWidth))
+            return PaintOutcome::Failed;
+        table.countLines();
+        const qreal footerHeight = section.footer.isEmpty()
+            ? 0
+            : beforeFooter + Paragraphs(section.footer, style.bold, style.line, table.width(), device);
+        if (!table.paginate(section.top, bottom, footerHeight))
+            return PaintOutcome::Failed;
+        section.firstPage = pageCount;
+        pageCount += table.pages().size();
+    }
+
+    if (progress && !progress(0, int(pageCount)))
         return PaintOutcome::Cancelled;
     QPainter painter;
     if (!painter.begin(&device))
         return PaintOutcome::Failed;
-    for (int p = 0; p < pageCount; ++p) {
-        if (p > 0 && !device.newPage()) {
-            painter.end();
-            return PaintOutcome::Failed;
-        }
-        if (p == 0) {
-            Paragraphs(title, style.title, style.titleLine, pageWidth, device, &painter);
-            Paragraphs(printout.preamble, style.body, style.line, pageWidth, device, &painter, QPointF(0, titleHeight));
-        }
-        const Page &page = table.pages()[std::size_t(p)];
-        const qreal tableBottom = table.paint(painter, page, p == 0 ? firstTop : 0);
-        if (page.footer)
-            Paragraphs(printout.footer, style.bold, style.line, table.width(), device, &painter,
-                       QPointF(0, tableBottom + beforeFooter));
-        painter.setFont(style.body);
-        painter.drawText(QRectF(0, pageHeight - style.line, pageWidth, style.line), Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(pageCount));
-        if (progress && !progress(p + 1, pageCount)) {
-            painter.end();
-            return PaintOutcome::Cancelled;
+    int done = 0;
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        const Section &section = sections[s];
+        const Table &table = tables[s];
+        for (std::size_t p = 0; p < table.pages().size(); ++p) {
+            if (done > 0 && !device.newPage()) {
+                painter.end();
+                return PaintOutcome::Failed;
+            }
+            if (p == 0) {
+                Paragraphs(section.title, *section.titleFont, section.titleLine, pageWidth, device, &painter);
+                Paragraphs(section.preamble, style.body, style.line, pageWidth, device, &painter,
+                           QPointF(0, section.titleHeight));
+            }
+            const Page &page = table.pages()[p];
+            const qreal tableBottom = table.paint(painter, page, p == 0 ? section.top : 0);
+            if (page.footer)
+                Paragraphs(section.footer, style.bold, style.line, table.width(), device, &painter,
+                           QPointF(0, tableBottom + beforeFooter));
+            painter.setFont(style.body);
+            painter.drawText(QRectF(0, pageHeight - style.line, pageWidth, style.line),
+                             Qt::AlignHCenter | Qt::AlignBottom,
+                             QStringLiteral("Page %1 of %2").arg(done + 1).arg(pageCount));
+            ++done;
+            if (progress && !progress(done, int(pageCount))) {
+                painter.end();
+                return PaintOutcome::Cancelled;
+            }
         }
     }
     return painter.end() ? PaintOutcome::Painted : PaintOutcome::Failed;

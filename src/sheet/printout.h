@@ -17,6 +17,15 @@ class QPagedPaintDevice;
 
 namespace msweight {
 
+// A table after the sheet's: its heading, column headings and cells.
+struct PrintTable
+{
+    QString heading;
+    QStringList headers;
+    std::vector<Qt::Alignment> alignments; // per column; left where missing
+    std::vector<QStringList> rows;
+};
+
 // What is printed: plain texts, made by the sheet from what it shows.
 struct Printout
 {
@@ -26,6 +35,7 @@ struct Printout
     std::vector<Qt::Alignment> alignments; // per column; left where missing
     std::vector<QStringList> rows;         // cells, one list per line
     QStringList footer;                    // the totals, bold
+    std::vector<PrintTable> after;         // each from a new page, under its heading
 };
 
 enum class PaintOutcome { Painted, Cancelled, Failed };

@@ -1,5 +1,7 @@
 #include "sheet/sheetexport.h"
 
+#include "sheet/summary.h"
+
 #include <QLocale>
 #include <QMimeData>
 
@@ -21,7 +23,7 @@ QString Header(const JobSheet &sheet, int column)
 
 bool IsNumber(int column)
 {
-    return column >= JobSheet::QuantityColumn;
+    return column >= JobSheet::QuantityColumn && column <= JobSheet::AmountColumn;
 }
 
 } // namespace
@@ -33,7 +35,8 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
                       {},
                       {},
                       {},
-                      {sheet.weightTotalText(), sheet.amountTotalText()}};
+                      {sheet.weightTotalText(), sheet.amountTotalText()},
+                      {}};
     if (!sheet.sheetRate().isEmpty())
         printout.preamble << QStringLiteral("Rate per kg: ") + sheet.sheetRate();
     for (int c = 0; c < JobSheet::ColumnCount; ++c) {
@@ -47,18 +50,25 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
             cells << Cell(sheet, r, c);
         printout.rows.push_back(std::move(cells));
     }
+    // The totals by section: what is sent to a supplier.
+    SheetSummary summary(sheet);
+    summary.refresh();
+    SummaryText text = SummaryCellsText(summary);
+    PrintTable &table = printout.after.emplace_back(
+        PrintTable{QStringLiteral("Totals by section"), std::move(text.header), {}, std::move(text.rows)});
+    for (int c = 0; c < SheetSummary::ColumnCount; ++c)
+        table.alignments.push_back(c >= SheetSummary::PiecesColumn ? Qt::AlignRight : Qt::AlignLeft);
     return printout;
 }
 
-std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)
+std::unique_ptr<QMimeData> CellsMimeData(const std::vector<QStringList> &rows)
 {
-    std::sort(rows.begin(), rows.end());
     QString tsv;
     QString html = QStringLiteral("<table>");
-    for (int row : rows) {
+    for (const QStringList &row : rows) {
         html += QStringLiteral("<tr>");
-        for (int c = 0; c < JobSheet::ColumnCount; ++c) {
-            QString cell = Cell(sheet, row, c);
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            QString cell = row[c];
             html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
             // A tab or a line break would start another cell.
             for (QChar &ch : cell) {
@@ -77,6 +87,19 @@ std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)
     mime->setText(tsv);
     mime->setHtml(html);
     return mime;
+}
+
+std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    std::vector<QStringList> cells;
+    cells.reserve(std::size_t(rows.size()));
+    for (int row : rows) {
+        QStringList &line = cells.emplace_back();
+        for (int c = 0; c < JobSheet::ColumnCount; ++c)
+            line << Cell(sheet, row, c);
+    }
+    return CellsMimeData(cells);
 }
 
 } // namespace msweight

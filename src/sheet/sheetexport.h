@@ -22,4 +22,8 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date);
 // spreadsheet pastes as cells.
 std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows);
 
+// Rows of cells as tab-separated text, a tab or line break inside a cell
+// made a space, and as an HTML table.
+std::unique_ptr<QMimeData> CellsMimeData(const std::vector<QStringList> &rows);
+
 } // namespace msweight

@@ -1,7 +1,9 @@
 #include "sheet/sheetfile.h"
 
+#include "catalogue/itemparser.h"
 #include "numtext/numtext.h"
 #include "sheet/csv.h"
+#include "sheet/itemline.h"
 
 #include <QStringDecoder>
 
@@ -16,16 +18,25 @@ namespace {
 // inclined lengths, which no line of a sheet has.
 enum Column : int {
     Job,
-    Item,
+    ItemCell,
     Size,
     FirstInput,
-    UnitWeight = FirstInput + int(Field::InclinedLength),
+    UnitWeightCell = FirstInput + int(Field::InclinedLength),
     Weight,
     Rate,
     SheetRate,
     Amount,
+    // Version 2: items of the catalogue and shapes, marks and descriptions.
+    Mark,
+    Description,
+    Standard,
+    MaterialCell,
+    Density,
     ColumnCount
 };
+
+// The columns a file of version 1 has; the later ones may be missing.
+constexpr int FirstColumns = Mark;
 
 constexpr QStringView Names[ColumnCount] = {
     u"Job",
@@ -44,7 +55,17 @@ constexpr QStringView Names[ColumnCount] = {
     u"Rate",
     u"Sheet rate",
     u"Amount",
+    u"Mark",
+    u"Description",
+    u"Standard",
+    u"Material",
+    u"Density (kg/m3)",
 };
+
+// The file's first row, a cell of its own, so that a later format can be told
+// from this one; a file without it is of version 1.
+constexpr QStringView VersionMark = u"#msweight job sheet ";
+constexpr int Version = 2;
 static_assert(!Names[ColumnCount - 1].isEmpty(), "a name for every column");
 
 std::optional<Column> ColumnOf(Field field)
@@ -140,6 +161,7 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
         out += QLatin1String("\r\n");
     };
 
+    out += VersionMark.toString() + QString::number(Version) + QLatin1String("\r\n");
     std::array<QString, ColumnCount> row;
     for (int c = 0; c < ColumnCount; ++c)
         row[c] = Names[c].toString();
@@ -155,18 +177,26 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
     }
     for (const SheetLine &line : contents.lines) {
         row = {};
-        const Calculation &calculation = *line.calculation;
         row[Job] = job;
-        row[Item] = TextCell(ToQString(calculation.item));
-        if (line.size) {
-            row[Size] = TextCell(ToQString(line.size->Caption));
-            if (HasUnitWeight(calculation))
-                row[UnitWeight] = NumberToText(line.size->Value, Dot);
+        if (line.item) {
+            row[ItemCell] = TextCell(DescribeItem(*line.item));
+            row[Standard] = TextCell(ItemEdition(*line.item));
+            row[MaterialCell] = TextCell(LineMaterial(line));
+            if (const auto *shape = std::get_if<ShapeItem>(&*line.item))
+                row[Density] = NumberToText(shape->material.densityKgM3, Dot);
+        } else {
+            row[ItemCell] = TextCell(ToQString(line.calculation->item));
+            if (line.size)
+                row[Size] = TextCell(ToQString(line.size->Caption));
         }
+        if (const std::optional<double> unit = LineUnitWeight(line))
+            row[UnitWeightCell] = NumberToText(*unit, Dot);
         for (std::size_t i = 0; i < line.inputs.size(); ++i) {
-            if (const auto column = ColumnOf(calculation.inputs[i].field))
+            if (const auto column = ColumnOf(InputField(line, i)))
                 row[*column] = NumberCell(line.inputs[i], separator);
         }
+        row[Mark] = TextCell(line.mark);
+        row[Description] = TextCell(line.description);
         const LineResult result = WorkOut(line, contents.sheetRate, separator);
         if (result.weight)
             row[Weight] = NumberToText(*result.weight, Dot);
@@ -179,45 +209,89 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
     return "\xEF\xBB\xBF" + out.toUtf8();
 }
 
-std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString &separator)
+std::variant<SheetFile, QString, ReadCancelled> ReadSheet(const QByteArray &file, const QString &separator,
+                                                          const ReadProgress &progress)
 {
-    QByteArray bytes = file;
+    QByteArrayView bytes(file);
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
+        bytes = bytes.sliced(3);
     if (const qsizetype bad = InvalidUtf8(bytes); bad >= 0)
-        return NotUtf8(bytes, bad);
+        return NotUtf8(bytes.toByteArray(), bad);
 
-    std::vector<CsvRecord> records;
+    // Record by record: a whole file's records at once took twenty times
+    // its size.
     const QString text = QString::fromUtf8(bytes);
-    if (const auto fault = CsvReader(text).read(records))
-        return At(fault->line, fault->column, {}, fault->message);
-    if (records.empty())
+    CsvReader reader(text);
+    std::vector<CsvRecord> records; // the version and the column names
+    for (int i = 0; i < 2 && !reader.atEnd(); ++i) {
+        if (const auto fault = reader.readRecord(records.emplace_back()))
+            return At(fault->line, fault->column, {}, fault->message);
+    }
+    std::size_t first = 0; // the row of column names
+    if (!records.empty() && records.front().fields.size() == 1
+        && records.front().fields.front().startsWith(VersionMark)) {
+        const QString number = records.front().fields.front().mid(VersionMark.size());
+        bool ok = false;
+        const int version = number.toInt(&ok);
+        if (!ok || version < 1)
+            return At(1, 1, {}, QStringLiteral("%1 is not a version of a job sheet.").arg(QuotedForMessage(number)));
+        if (version > Version)
+            return At(1, 1, {},
+                      QStringLiteral("the file is a job sheet of version %1, written by a later msweight; this one "
+                                     "reads versions up to %2.")
+                          .arg(version)
+                          .arg(Version));
+        first = 1;
+    }
+    if (records.size() <= first)
         return At(1, 0, {}, QStringLiteral("the file is empty; a job sheet begins with a row of column names."));
+    // The row after the column names, read with them.
+    CsvRecord next;
+    bool haveNext = false;
+    if (first == 0 && records.size() > 1) {
+        next = std::move(records[1]);
+        haveNext = true;
+        records.pop_back();
+    }
 
     // Which of the file's columns holds each of ours.
     std::array<int, ColumnCount> where;
     where.fill(-1);
-    const QStringList &header = records.front().fields;
+    const QStringList &header = records[first].fields;
+    const int headerLine = records[first].line;
     for (int i = 0; i < header.size(); ++i) {
         int known = 0;
         while (known < ColumnCount && Names[known] != header[i])
             ++known;
         if (known == ColumnCount)
-            return At(1, i + 1, {},
+            return At(headerLine, i + 1, {},
                       QStringLiteral("%1 is not a column of a job sheet.").arg(QuotedForMessage(header[i])));
         if (where[known] >= 0)
-            return At(1, i + 1, {}, QStringLiteral("the column %1 appears twice.").arg(QuotedForMessage(header[i])));
+            return At(headerLine, i + 1, {},
+                      QStringLiteral("the column %1 appears twice.").arg(QuotedForMessage(header[i])));
         where[known] = i;
     }
-    for (int c = 0; c < ColumnCount; ++c) {
+    for (int c = 0; c < FirstColumns; ++c) {
         if (where[c] < 0)
-            return At(1, 0, {}, QStringLiteral("the column %1 is missing.").arg(QuotedForMessage(Names[c])));
+            return At(headerLine, 0, {}, QStringLiteral("the column %1 is missing.").arg(QuotedForMessage(Names[c])));
     }
+    // Items read once each: a sheet names few, many times.
+    QHash<QString, msweight::Item> items;
 
     SheetFile sheet;
     int namedOn = 0; // the line that set the job and the sheet rate
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord &record = records[r];
+    CsvRecord record;
+    for (qint64 read = 0;; ++read) {
+        if (haveNext) {
+            record = std::move(next);
+            haveNext = false;
+        } else if (reader.atEnd()) {
+            break;
+        } else if (const auto fault = reader.readRecord(record)) {
+            return At(fault->line, fault->column, {}, fault->message);
+        }
+        if (progress && read % 2048 == 0 && !progress(reader.position(), text.size()))
+            return ReadCancelled{};
         if (record.fields.size() != header.size()) {
             // A spreadsheet may leave a blank row.
             if (record.fields.size() == 1 && record.fields.front().isEmpty())
@@ -229,7 +303,8 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
                           .arg(record.fields.size())
                           .arg(header.size()));
         }
-        const auto cell = [&](Column c) -> const QString & { return record.fields[where[c]]; };
+        static const QString None;
+        const auto cell = [&](Column c) -> const QString & { return where[c] < 0 ? None : record.fields[where[c]]; };
         const auto fault = [&](Column c, const QString &message) {
             return At(record.line, where[c] + 1, Names[c].toString(), message);
         };
@@ -260,56 +335,78 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
                              .arg(namedOn));
         }
 
-        const QString item = cell(Item).startsWith(u'\'') ? cell(Item).mid(1) : cell(Item);
+        const QString item = cell(ItemCell).startsWith(u'\'') ? cell(ItemCell).mid(1) : cell(ItemCell);
         if (item.isEmpty()) {
             // A row of the job alone, as an empty sheet is written.
             for (int c = 0; c < ColumnCount; ++c) {
-                if (c != Job && c != SheetRate && c != Item && !cell(Column(c)).isEmpty())
-                    return fault(Item, QStringLiteral("the line has no item."));
+                if (c != Job && c != SheetRate && c != ItemCell && !cell(Column(c)).isEmpty())
+                    return fault(ItemCell, QStringLiteral("the line has no item."));
             }
             continue;
         }
-        const Calculation *calculation = CalculationNamed(item);
-        if (!calculation || !calculation->weighs)
-            return fault(Item, QStringLiteral("%1 is not an item of a job sheet.").arg(QuotedForMessage(cell(Item))));
-
-        SheetLine line{calculation, nullptr, {}, {}};
+        SheetLine line;
+        line.calculation = CalculationNamed(item);
+        if (line.calculation && !line.calculation->weighs)
+            line.calculation = nullptr;
         const QString size = cell(Size).startsWith(u'\'') ? cell(Size).mid(1) : cell(Size);
-        if (calculation->sized) {
-            if (size.isEmpty())
-                return fault(Size, QStringLiteral("a %1 needs a size.").arg(item));
-            for (const CatalogueRow &row : SizeTable(*calculation).Rows) {
-                if (QLatin1StringView(row.Caption.data(), qsizetype(row.Caption.size())) == size) {
-                    line.size = &row;
-                    break;
+        if (line.calculation) {
+            if (line.calculation->sized) {
+                if (size.isEmpty())
+                    return fault(Size, QStringLiteral("a %1 needs a size.").arg(item));
+                for (const CatalogueRow &row : SizeTable(*line.calculation).Rows) {
+                    if (QLatin1StringView(row.Caption.data(), qsizetype(row.Caption.size())) == size) {
+                        line.size = &row;
+                        break;
+                    }
                 }
+                if (!line.size)
+                    return fault(Size,
+                                 QStringLiteral("%1 is not a size of %2.").arg(QuotedForMessage(cell(Size)), item));
+            } else if (!size.isEmpty()) {
+                return fault(
+                    Size,
+                    QStringLiteral("a %1 takes no size, but %2 is given.").arg(item, QuotedForMessage(cell(Size))));
             }
-            if (!line.size)
-                return fault(Size, QStringLiteral("%1 is not a size of %2.").arg(QuotedForMessage(cell(Size)), item));
-        } else if (!size.isEmpty()) {
-            return fault(
-                Size, QStringLiteral("a %1 takes no size, but %2 is given.").arg(item, QuotedForMessage(cell(Size))));
+        } else {
+            // An item of the catalogue or a shape, as DescribeItem wrote it.
+            auto known = items.constFind(item);
+            if (known == items.cend()) {
+                const ParsedItem parsed = ParseItem(item);
+                if (!parsed.match)
+                    return fault(
+                        ItemCell,
+                        QStringLiteral("%1 is not an item of a job sheet.").arg(QuotedForMessage(cell(ItemCell))));
+                known = items.insert(item, parsed.match->item);
+            }
+            line.item = *known;
+            if (!size.isEmpty())
+                return fault(
+                    Size, QStringLiteral("%1 takes no size, but %2 is given.").arg(item, QuotedForMessage(cell(Size))));
         }
 
         std::array<bool, ColumnCount> used{};
-        for (const CalculationInput &input : calculation->inputs) {
-            const Column column = *ColumnOf(input.field);
+        const std::size_t inputs = line.item ? ItemFields(*line.item).size() : line.calculation->inputs.size();
+        for (std::size_t i = 0; i < inputs; ++i) {
+            const Column column = *ColumnOf(line.item ? ItemFields(*line.item)[i] : line.calculation->inputs[i].field);
             used[column] = true;
             line.inputs.push_back(ReadNumberCell(cell(column), separator));
         }
-        for (int i = FirstInput; i < UnitWeight; ++i) {
+        for (int i = FirstInput; i < UnitWeightCell; ++i) {
             const auto c = Column(i);
             if (!used[c] && !cell(c).isEmpty())
                 return fault(c,
-                             QStringLiteral("a %1 takes no %2, but %3 is given.")
-                                 .arg(item, Names[c].toString().section(QStringLiteral(" ("), 0, 0).toLower(),
+                             QStringLiteral("%1 takes no %2, but %3 is given.")
+                                 .arg(line.item ? item : QStringLiteral("a ") + item,
+                                      Names[c].toString().section(QStringLiteral(" ("), 0, 0).toLower(),
                                       QuotedForMessage(cell(c))));
         }
+        line.mark = cell(Mark).startsWith(u'\'') ? cell(Mark).mid(1) : cell(Mark);
+        line.description = cell(Description).startsWith(u'\'') ? cell(Description).mid(1) : cell(Description);
         line.rate = ReadNumberCell(cell(Rate), separator);
 
         // The derived columns need only be numbers; the weight is checked.
         std::optional<double> weight;
-        for (Column c : {UnitWeight, Amount, Weight}) {
+        for (Column c : {UnitWeightCell, Amount, Weight, Density}) {
             if (cell(c).isEmpty())
                 continue;
             const auto value = ParseNumber(cell(c), Dot);
@@ -321,9 +418,9 @@ std::variant<SheetFile, QString> ReadSheet(const QByteArray &file, const QString
         const LineResult result = WorkOut(line, sheet.contents.sheetRate, separator);
         // As the sheet shows it: to 15 digits.
         const auto shown = [](const std::optional<double> &kg) { return kg ? NumberToText(*kg, Dot) : QString(); };
-        if (shown(result.weight) != shown(weight))
-            sheet.reworked << record.line;
         sheet.contents.lines.push_back(std::move(line));
+        if (shown(result.weight) != shown(weight))
+            sheet.reworked << int(sheet.contents.lines.size());
     }
     if (namedOn == 0)
         return At(2, 0, {}, QStringLiteral("the file has no line after its column names."));

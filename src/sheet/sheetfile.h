@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <variant>
 
 namespace msweight {
@@ -21,13 +22,22 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator);
 struct SheetFile
 {
     SheetContents contents;
-    // The file's lines whose weight did not agree with their inputs, worked
-    // out again.
+    // The lines, numbered as the sheet numbers them, whose weight did not
+    // agree with their inputs, worked out again.
     QList<int> reworked;
 };
 
+// Reading given up at the caller's word.
+struct ReadCancelled
+{
+};
+
+// How far reading has come, in characters of the text; false to give up.
+using ReadProgress = std::function<bool(qint64 done, qint64 total)>;
+
 // The sheet in `bytes`, with its numbers written with `separator`; or why
 // the file cannot be read, naming its line and column.
-std::variant<SheetFile, QString> ReadSheet(const QByteArray &bytes, const QString &separator);
+std::variant<SheetFile, QString, ReadCancelled> ReadSheet(const QByteArray &bytes, const QString &separator,
+                                                          const ReadProgress &progress = {});
 
 } // namespace msweight

@@ -153,7 +153,21 @@ bool SheetWindow::openPath(const QString &path)
         m_dialogs.fail(this, QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
         return false;
     }
-    auto read = ReadSheet(file.readAll(), m_sheet.separator());
+    // A long file shows how far it has come and can be given up; the sheet
+    // stays as it was until the whole file is read.
+    QProgressDialog progress(QStringLiteral("Opening %1…").arg(QFileInfo(path).fileName()), QStringLiteral("Cancel"), 0,
+                             1000, this);
+    progress.setWindowTitle(QLatin1String(Caption));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    auto read = ReadSheet(file.readAll(), m_sheet.separator(), [&progress](qint64 done, qint64 total) {
+        progress.setValue(int(done * 1000 / std::max<qint64>(total, 1)));
+        return !progress.wasCanceled();
+    });
+    progress.reset();
+    file.close();
+    if (std::holds_alternative<ReadCancelled>(read))
+        return false;
     if (const QString *why = std::get_if<QString>(&read)) {
         m_dialogs.fail(this, QStringLiteral("Cannot open %1.\n%2").arg(path, *why));
         return false;
@@ -163,12 +177,17 @@ bool SheetWindow::openPath(const QString &path)
     m_path = path;
     updateTitle();
     if (!opened.reworked.isEmpty()) {
+        // The corrected weights are a change to save.
+        m_sheet.undoStack().resetClean();
         QStringList lines;
-        for (int line : opened.reworked)
-            lines << QString::number(line);
+        for (qsizetype i = 0; i < std::min<qsizetype>(opened.reworked.size(), 10); ++i)
+            lines << QString::number(opened.reworked[i]);
+        if (opened.reworked.size() > 10)
+            lines << QStringLiteral("and %1 more").arg(opened.reworked.size() - 10);
         m_dialogs.inform(this,
-                         QStringLiteral("In %1 the weight on line %2 did not agree with its inputs; the sheet "
-                                        "shows the weight worked out from the inputs.")
+                         QStringLiteral("In %1 the weight of line %2 did not agree with its inputs; the sheet "
+                                        "shows the weight worked out from the inputs. Save the sheet to keep "
+                                        "the corrected weights.")
                              .arg(path, lines.join(QLatin1String(", "))));
     }
     return true;

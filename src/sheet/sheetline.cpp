@@ -1,6 +1,7 @@
 #include "sheet/sheetline.h"
 
 #include "numtext/numtext.h"
+#include "sheet/itemline.h"
 #include "ui/layout.h"
 
 namespace msweight {
@@ -39,9 +40,10 @@ QString RateFailure(const QString &rate, QStringView separator)
     return failure.message();
 }
 
-LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator)
+namespace {
+
+void WorkOutPage(const SheetLine &line, QStringView separator, LineResult &result)
 {
-    LineResult result;
     try {
         result.weight = Evaluate(*line.calculation, line.inputs, separator, line.size);
     } catch (const ConversionFailure &failure) {
@@ -53,6 +55,17 @@ LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView 
     } catch (const Failure &failure) {
         result.failure = failure.message();
     }
+}
+
+} // namespace
+
+LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator)
+{
+    LineResult result;
+    if (line.item)
+        WorkOutItem(line, separator, result);
+    else
+        WorkOutPage(line, separator, result);
 
     const QString &rate = line.rate.isEmpty() ? sheetRate : line.rate;
     result.rated = !rate.isEmpty();

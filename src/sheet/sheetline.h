@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/calculations.h"
+#include "catalogue/item.h"
 
 #include <QString>
 
@@ -12,13 +13,17 @@
 
 namespace msweight {
 
-// A line as the user made it, which is all that is saved.
+// A line as the user made it, which is all that is saved: a page's
+// calculation with its size, or an item of the catalogue or a shape.
 struct SheetLine
 {
-    const Calculation *calculation = nullptr; // one that weighs
+    const Calculation *calculation = nullptr; // one that weighs; null for an item's line
     const CatalogueRow *size = nullptr;       // null for the flange and the transition piece
-    std::vector<QString> inputs;              // as typed, in the order of calculation->inputs
+    std::vector<QString> inputs;              // as typed, in the order of calculation->inputs or ItemFields
     QString rate;                             // its own rate per kg as typed; empty: the sheet's
+    std::optional<Item> item = {};            // with no calculation
+    QString mark = {};                        // the drawing's part mark
+    QString description = {};
 
     bool operator==(const SheetLine &) const = default;
 };

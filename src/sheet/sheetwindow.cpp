@@ -1,13 +1,13 @@
 #include "sheet/sheetwindow.h"
 
-#include "sheet/cutplanwindow.h"
+#include "sheet/itemline.h"
+#include "sheet/itemsearch.h"
 #include "sheet/lineeditor.h"
 #include "sheet/placement.h"
 #include "sheet/sheetexport.h"
 #include "ui/look.h"
 #include "ui/textbox.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -15,10 +15,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMimeData>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -76,7 +78,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     // The application's font is the calculator's Tahoma; the sheet is a
     // window of the desktop.
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    resize(1180, 480);
+    resize(1180, 640);
     setDialogs({});
 
     auto *layout = new QVBoxLayout(this);
@@ -118,20 +120,66 @@ SheetWindow::SheetWindow(QWidget *parent)
     // As wide as their headings, the inputs wider: no line is measured.
     m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
     const int character = fontMetrics().averageCharWidth();
-    m_view->setColumnWidth(JobSheet::ItemColumn, character * 14);
-    m_view->setColumnWidth(JobSheet::SizeColumn, character * 14);
+    m_view->setColumnWidth(JobSheet::ItemColumn, character * 18);
+    m_view->setColumnWidth(JobSheet::SizeColumn, character * 36);
     m_view->setColumnWidth(JobSheet::InputsColumn, character * 24);
     m_view->setColumnWidth(JobSheet::WeightColumn, character * 14);
-    auto *linesLabel = new QLabel(QStringLiteral("&Lines:"));
-    linesLabel->setBuddy(m_view);
-    layout->addWidget(linesLabel);
+    m_view->setColumnWidth(JobSheet::MarkColumn, character * 8);
+    // The drawing's mark first, as a take-off lists it; the model keeps its
+    // order for copies and files.
+    m_view->horizontalHeader()->moveSection(JobSheet::MarkColumn, 0);
+
+    // The totals by section, a second view of the same lines.
+    m_summaryView = new QTableView(this);
+    m_summaryView->setObjectName(QStringLiteral("Summary"));
+    m_summaryView->setAccessibleName(QStringLiteral("Totals by section"));
+    m_summaryView->setModel(&m_summary);
+    m_summaryView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_summaryView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_summaryView->setTabKeyNavigation(false);
+    m_summaryView->setWordWrap(false);
+    m_summaryView->verticalHeader()->hide();
+    m_summaryView->horizontalHeader()->setStretchLastSection(true);
+    m_summaryView->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    m_summaryView->setColumnWidth(SheetSummary::KindColumn, character * 16);
+    m_summaryView->setColumnWidth(SheetSummary::ItemColumn, character * 20);
+    m_summaryView->setColumnWidth(SheetSummary::StandardColumn, character * 27);
+    m_summaryView->setColumnWidth(SheetSummary::WeightColumn, character * 14);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("Views"));
+    m_tabs->tabBar()->setFocusPolicy(Qt::NoFocus); // Alt+L and Alt+U choose; Tab goes to the table
+    m_tabs->addTab(m_view, QStringLiteral("&Lines"));
+    m_tabs->addTab(m_summaryView, QStringLiteral("Totals by sectio&n"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        m_summary.setLive(m_tabs->widget(tab) == m_summaryView);
+        m_tabs->widget(tab)->setFocus(Qt::TabFocusReason);
+    });
+
     auto *middle = new QHBoxLayout;
-    middle->addWidget(m_view, 2);
+    middle->addWidget(m_tabs, 2);
     layout->addLayout(middle, 1);
 
+    auto *side = new QVBoxLayout;
+    m_search = new ItemSearch(this);
+    auto *searchLabel = new QLabel(QStringLiteral("Find an item (Ctrl+L):"));
+    searchLabel->setBuddy(m_search->box());
+    side->addWidget(searchLabel);
+    side->addWidget(m_search);
     m_line = new LineEditor(m_sheet);
-    m_line->setMinimumWidth(character * 40);
-    middle->addWidget(m_line, 1, Qt::AlignTop);
+    m_line->setMinimumWidth(character * 44);
+    side->addWidget(m_line, 1, Qt::AlignTop);
+    middle->addLayout(side, 1);
+    m_search->setOptions(parseOptions());
+    m_line->setOptions(parseOptions());
+    connect(m_search, &ItemSearch::chosen, this, &SheetWindow::addItem);
+    // Cells copied from a spreadsheet, pasted into the table.
+    new QShortcut(
+        QKeySequence::Paste, m_view, this, [this] { pasteTakeOff(); }, Qt::WidgetShortcut);
+    setTabOrder(m_rate, m_search->box());
+    setTabOrder(m_search->box(), m_search->findChild<QWidget *>(QStringLiteral("ItemMatches")));
+    setTabOrder(m_search->findChild<QWidget *>(QStringLiteral("ItemMatches")), m_view);
+    setTabOrder(m_view, m_summaryView);
 
     auto *totals = new QVBoxLayout;
     m_weightTotal = new QLabel;
@@ -225,79 +273,13 @@ SheetWindow::~SheetWindow()
         disconnect(child, nullptr, m_line, nullptr);
 }
 
-// Each command enters what is being typed first, so that nothing typed is
-// lost or applied to another line.
-void SheetWindow::buildMenus()
+void SheetWindow::addItem(const Item &item)
 {
-    auto *bar = new QMenuBar(this);
-    layout()->setMenuBar(bar);
-    const auto add = [this](QMenu *menu, const QString &text, auto keys, const char *name, auto command) {
-        QAction *action = menu->addAction(text);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, [this, command] {
-            commitTyping();
-            command();
-        });
-        addAction(action); // its key works wherever the focus is in the window
-        return action;
-    };
-    using Keys = QList<QKeySequence>;
-    const auto keys = StandardKeys;
-
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    add(file, QStringLiteral("&Open…"), keys(QKeySequence::Open, Qt::CTRL | Qt::Key_O), "Open", [this] { openFile(); });
-    add(file, QStringLiteral("&Save"), keys(QKeySequence::Save, Qt::CTRL | Qt::Key_S), "Save", [this] { save(); });
-    add(file, QStringLiteral("Save &As…"), keys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S), "SaveAs",
-        [this] { saveAs(); });
-    file->addSeparator();
-    add(file, QStringLiteral("&Print…"), keys(QKeySequence::Print, Qt::CTRL | Qt::Key_P), "Print", [this] { print(); });
-    add(file, QStringLiteral("&Export as PDF…"), Keys{QKeySequence(Qt::CTRL | Qt::Key_E)}, "ExportPdf",
-        [this] { exportPdf(); });
-    file->addSeparator();
-    add(file, QStringLiteral("&Close"), keys(QKeySequence::Close, Qt::CTRL | Qt::Key_W), "Close", [this] { close(); });
-
-    QMenu *edit = bar->addMenu(QStringLiteral("&Edit"));
-    QUndoStack &stack = m_sheet.undoStack();
-    QAction *undo = add(edit, QStringLiteral("&Undo"), keys(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z), "Undo",
-                        [&stack] { stack.undo(); });
-    QAction *redo = add(edit, QStringLiteral("&Redo"), keys(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                        "Redo", [&stack] { stack.redo(); });
-    // As QUndoStack's own actions show it, but entering what is typed first.
-    const auto follow = [](QAction *action, const QString &prefix, bool can, const QString &text) {
-        action->setEnabled(can);
-        action->setText(text.isEmpty() ? prefix : prefix + u' ' + text);
-    };
-    connect(&stack, &QUndoStack::canUndoChanged, undo,
-            [=, &stack](bool can) { follow(undo, QStringLiteral("&Undo"), can, stack.undoText()); });
-    connect(&stack, &QUndoStack::undoTextChanged, undo,
-            [=, &stack](const QString &text) { follow(undo, QStringLiteral("&Undo"), stack.canUndo(), text); });
-    connect(&stack, &QUndoStack::canRedoChanged, redo,
-            [=, &stack](bool can) { follow(redo, QStringLiteral("&Redo"), can, stack.redoText()); });
-    connect(&stack, &QUndoStack::redoTextChanged, redo,
-            [=, &stack](const QString &text) { follow(redo, QStringLiteral("&Redo"), stack.canRedo(), text); });
-    follow(undo, QStringLiteral("&Undo"), false, {});
-    follow(redo, QStringLiteral("&Redo"), false, {});
-    edit->addSeparator();
-    add(edit, QStringLiteral("&Copy lines"), keys(QKeySequence::Copy, Qt::CTRL | Qt::Key_C), "Copy",
-        [this] { copyLines(); });
-    add(edit, QStringLiteral("&Delete lines"), keys(QKeySequence::Delete, QKeyCombination(Qt::Key_Delete)), "Delete",
-        [this] { deleteLines(); });
-    add(edit, QStringLiteral("Move line &up"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)}, "MoveUp",
-        [this] { moveCurrent(-1); });
-    add(edit, QStringLiteral("Move line do&wn"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)}, "MoveDown",
-        [this] { moveCurrent(+1); });
-
-    // The cutting plan's window, made on first use.
-    QMenu *plan = bar->addMenu(QStringLiteral("&Plan"));
-    add(plan, QStringLiteral("&Cutting plan…"), Keys{QKeySequence(Qt::CTRL | Qt::Key_K)}, "CuttingPlan", [this] {
-        auto *window = findChild<CutPlanWindow *>();
-        if (!window)
-            window = new CutPlanWindow(m_sheet, m_dialogs, this);
-        window->show();
-        window->raise();
-        window->activateWindow();
-    });
+    commitTyping();
+    m_sheet.insertLine(m_sheet.rowCount(), ItemLine(item));
+    if (m_tabs->currentWidget() != m_view)
+        m_tabs->setCurrentWidget(m_view);
+    m_line->focusFirstInput();
 }
 
 void SheetWindow::showBeside(const QWidget *calculator)
@@ -340,6 +322,10 @@ int SheetWindow::currentRow() const
 
 void SheetWindow::copyLines()
 {
+    if (m_summaryView->hasFocus()) {
+        QGuiApplication::clipboard()->setMimeData(SummaryCells(m_summary).release());
+        return;
+    }
     const QList<int> rows = selectedRows();
     if (!rows.isEmpty())
         QGuiApplication::clipboard()->setMimeData(SheetCells(m_sheet, rows).release());

@@ -3,21 +3,27 @@
 // Made on first use, never at the program's start.
 #pragma once
 
+#include "catalogue/itemparser.h"
 #include "sheet/jobsheet.h"
+#include "sheet/summary.h"
 
 #include <QWidget>
 
 #include <functional>
 
 class QDialog;
+class QMenu;
 class QLabel;
 class QLineEdit;
 class QPagedPaintDevice;
+class QTabWidget;
 class QTableView;
 
 namespace msweight {
 
+class ItemSearch;
 class LineEditor;
+struct TakeOff;
 
 class SheetWindow : public QWidget
 {
@@ -82,6 +88,18 @@ public:
     bool exportPdfTo(const QString &path);
     const QString &filePath() const { return m_path; }
 
+    // A take-off's rows as lines, all or none (takeoff.h): from a CSV file
+    // chosen, or from cells on the clipboard.
+    bool importTakeOff();
+    bool importTakeOffFrom(const QString &path);
+    bool pasteTakeOff();
+
+    SheetSummary &summary() { return m_summary; }
+    // The edition a designation of both editions of IS 808 is read in:
+    // empty for the newest; kept in the settings.
+    ParseOptions parseOptions() const;
+    void setPreferredEdition(const QString &edition);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -91,6 +109,9 @@ private:
     QString chooseSavePath(const QString &title, const QString &filter, const QString &suffix,
                            const QString &suggested);
     bool paint(QPagedPaintDevice &device, const QString &doing, const std::function<void()> &abort = {});
+    void buildItemMenus(QMenu *file, QMenu *edit);
+    bool addTakeOff(const TakeOff &takeOff, const QString &from);
+    void addItem(const Item &item);
     void copyLines();
     void deleteLines();
     void moveCurrent(int step);
@@ -100,12 +121,16 @@ private:
     void updateTitle();
 
     JobSheet m_sheet;
+    SheetSummary m_summary{m_sheet};
     Dialogs m_dialogs;
     QString m_path;
 
     QLineEdit *m_job;
     QLineEdit *m_rate;
     QTableView *m_view;
+    QTabWidget *m_tabs;
+    QTableView *m_summaryView;
+    ItemSearch *m_search;
     LineEditor *m_line;
     QLabel *m_weightTotal;
     QLabel *m_amountTotal;
