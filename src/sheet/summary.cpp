@@ -168,13 +168,15 @@ QVariant SheetSummary::data(const QModelIndex &index, int role) const
             return number(row.pieces);
         case LengthColumn:
             return row.hasLength ? number(row.length) : QString();
-        case WeightColumn:
-            return number(row.weight);
+        case WeightColumn: {
+            const std::optional<double> weight = row.weight.value();
+            return weight ? m_sheet.figures().kg(*weight) : QStringLiteral("beyond range");
+        }
         case AmountColumn:
             if (!row.rated)
                 return QString();
             if (const std::optional<double> amount = row.amount.value())
-                return MoneyText(*amount, separator);
+                return m_sheet.figures().money(*amount);
             return QStringLiteral("beyond range");
         }
         return {};
