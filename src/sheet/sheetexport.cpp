@@ -11,9 +11,9 @@ namespace msweight {
 
 namespace {
 
-QString Cell(const JobSheet &sheet, int row, int column)
+QString Cell(const JobSheet &sheet, int row, int column, int role = Qt::DisplayRole)
 {
-    return sheet.data(sheet.index(row, column)).toString();
+    return sheet.data(sheet.index(row, column), role).toString();
 }
 
 QString Header(const JobSheet &sheet, int column)
@@ -38,7 +38,7 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
                       {sheet.weightTotalText(), sheet.amountTotalText()},
                       {}};
     if (!sheet.sheetRate().isEmpty())
-        printout.preamble << QStringLiteral("Rate per kg: ") + sheet.sheetRate();
+        printout.preamble << sheet.rateCaption() + QStringLiteral(": ") + sheet.sheetRate();
     for (int c = 0; c < JobSheet::ColumnCount; ++c) {
         printout.headers << Header(sheet, c);
         printout.alignments.push_back(IsNumber(c) ? Qt::AlignRight : Qt::AlignLeft);
@@ -69,7 +69,8 @@ std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)
     for (int row : rows) {
         html += QStringLiteral("<tr>");
         for (int c = 0; c < JobSheet::ColumnCount; ++c) {
-            QString cell = Cell(sheet, row, c);
+            // Exact and ungrouped, as a spreadsheet reads a number.
+            QString cell = Cell(sheet, row, c, JobSheet::ExactRole);
             html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
             // A tab or a line break would start another cell.
             for (QChar &ch : cell) {

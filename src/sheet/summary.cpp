@@ -154,6 +154,13 @@ QVariant SheetSummary::data(const QModelIndex &index, int role) const
         return value ? NumberToText(*value, separator) : QStringLiteral("beyond range");
     };
     switch (role) {
+    case JobSheet::ExactRole:
+        // For a spreadsheet: exact and ungrouped.
+        if (index.column() == WeightColumn)
+            return number(row.weight);
+        if (index.column() == AmountColumn && row.rated)
+            return row.amount.value() ? MoneyText(*row.amount.value(), separator) : QStringLiteral("beyond range");
+        return data(index, Qt::DisplayRole);
     case Qt::DisplayRole:
         switch (index.column()) {
         case KindColumn:
@@ -207,7 +214,7 @@ QVariant SheetSummary::headerData(int section, Qt::Orientation orientation, int 
     return section >= 0 && section < ColumnCount ? Names[section] : QString();
 }
 
-SummaryText SummaryCellsText(SheetSummary &summary)
+SummaryText SummaryCellsText(SheetSummary &summary, int role)
 {
     summary.refresh();
     SummaryText text;
@@ -216,7 +223,7 @@ SummaryText SummaryCellsText(SheetSummary &summary)
     for (int r = 0; r < summary.rowCount(); ++r) {
         QStringList row;
         for (int c = 0; c < SheetSummary::ColumnCount; ++c)
-            row << summary.data(summary.index(r, c)).toString();
+            row << summary.data(summary.index(r, c), role).toString();
         text.rows.push_back(std::move(row));
         text.totals.push_back(summary.isTotal(r));
     }
@@ -225,7 +232,7 @@ SummaryText SummaryCellsText(SheetSummary &summary)
 
 std::unique_ptr<QMimeData> SummaryCells(SheetSummary &summary)
 {
-    const SummaryText text = SummaryCellsText(summary);
+    const SummaryText text = SummaryCellsText(summary, JobSheet::ExactRole);
     QString tsv = text.header.join(u'\t') + u'\n';
     QString html = QStringLiteral("<table><tr>");
     for (const QString &name : text.header)

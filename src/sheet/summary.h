@@ -86,7 +86,8 @@ struct SummaryText
     std::vector<QStringList> rows;
     std::vector<bool> totals; // the rows printed in bold
 };
-SummaryText SummaryCellsText(SheetSummary &summary);
+// As shown, or with JobSheet::ExactRole the figures exact and ungrouped.
+SummaryText SummaryCellsText(SheetSummary &summary, int role = Qt::DisplayRole);
 
 // Every row as tab-separated text and as an HTML table, which a spreadsheet
 // pastes as cells: what is sent to a supplier.
