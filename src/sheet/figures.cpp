@@ -98,8 +98,11 @@ QLocale NumberLocale(QStringView separator)
     const QLocale system = QLocale::system();
     if (system.decimalPoint() == separator)
         return system;
-    return QLocale(separator == u"," ? QLocale::German : QLocale::English,
-                   separator == u"," ? QLocale::Germany : QLocale::UnitedStates);
+    if (separator == u",")
+        return QLocale(QLocale::German, QLocale::Germany);
+    QLocale c = QLocale::c(); // no currency of its own
+    c.setNumberOptions({});   // but grouped, as the system's C locale is
+    return c;
 }
 
 QString RateUnitName(RateUnit unit)

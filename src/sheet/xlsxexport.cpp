@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <array>
+#include <clocale>
+#include <locale.h>
 
 namespace msweight {
 
@@ -29,6 +31,33 @@ QString ColumnName(int column)
 {
     return QString(QChar(u'A' + column));
 }
+
+// libxlsxwriter writes numbers into the XML with printf, which follows
+// LC_NUMERIC: under de_DE, 2.5 would go in as "2,5", a workbook no
+// spreadsheet reads. The thread writes in the C locale's numbers meanwhile.
+class CNumbers
+{
+public:
+    CNumbers()
+        : m_c(newlocale(LC_NUMERIC_MASK, "C", duplocale(uselocale(nullptr))))
+        , m_before(m_c ? uselocale(m_c) : nullptr)
+    {
+    }
+    ~CNumbers()
+    {
+        if (m_c) {
+            uselocale(m_before);
+            freelocale(m_c);
+        }
+    }
+    CNumbers(const CNumbers &) = delete;
+    CNumbers &operator=(const CNumbers &) = delete;
+    bool ok() const { return m_c != nullptr; }
+
+private:
+    locale_t m_c;
+    locale_t m_before;
+};
 
 class Workbook
 {
@@ -209,6 +238,9 @@ QString ExportXlsx(const JobSheet &sheet, const QString &path)
         return QStringLiteral("No folder for a temporary file: %1").arg(folder.errorString());
     const QString temporary = folder.filePath(QStringLiteral("sheet.xlsx"));
     {
+        const CNumbers numbers;
+        if (!numbers.ok())
+            return QStringLiteral("The C locale is missing.");
         Workbook book(temporary);
         if (!book.get())
             return QStringLiteral("The workbook could not be made.");
