@@ -89,6 +89,7 @@ struct Formats
     lxw_format *money;
     lxw_format *totalKg;
     lxw_format *totalMoney;
+    lxw_format *perSquareMetre; // a plate's unit weight: still a number
 };
 
 Formats MakeFormats(lxw_workbook *book, const FigureFormat &figures)
@@ -108,6 +109,8 @@ Formats MakeFormats(lxw_workbook *book, const FigureFormat &figures)
     f.totalMoney = workbook_add_format(book);
     format_set_num_format(f.totalMoney, money.constData());
     format_set_bold(f.totalMoney);
+    f.perSquareMetre = workbook_add_format(book);
+    format_set_num_format(f.perSquareMetre, "General\" kg/m²\"");
     return f;
 }
 
@@ -199,7 +202,8 @@ void WriteSheet(lxw_workbook *book, lxw_worksheet *ws, const JobSheet &sheet)
             out.text(row, c, shown(c));
         out.typed(row, JobSheet::QuantityColumn, line.inputs[QuantityInput(line)], separator);
         if (const std::optional<double> unit = LineUnitWeight(line))
-            out.number(row, JobSheet::UnitWeightColumn, *unit, shown(JobSheet::UnitWeightColumn));
+            out.number(row, JobSheet::UnitWeightColumn, *unit, shown(JobSheet::UnitWeightColumn),
+                       WeighedPerSquareMetre(line) ? f.perSquareMetre : nullptr);
         if (result.weight)
             out.number(row, JobSheet::WeightColumn, *result.weight, shown(JobSheet::WeightColumn), f.kg);
         else
