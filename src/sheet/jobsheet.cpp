@@ -362,11 +362,11 @@ void JobSheet::replace(SheetContents contents)
     m_undo.clear();
     m_jobName = std::move(contents.jobName);
     m_sheetRate = std::move(contents.sheetRate);
-    m_rateUnit = contents.rateUnit;
     m_lines.clear();
     m_weight = {};
     m_amount = {};
     m_withoutWeight = m_withoutAmount = m_ownRates = 0;
+    m_rateUnit = contents.rateUnit;
     m_lines.reserve(contents.lines.size());
     for (SheetLine &line : contents.lines) {
         Entry &entry = m_lines.emplace_back(Entry{std::move(line), {}});
