@@ -11,9 +11,17 @@ namespace msweight {
 
 namespace {
 
-QString Cell(const JobSheet &sheet, int row, int column, int role = Qt::DisplayRole)
+// As the sheet shows it, for the printout.
+QString Shown(const JobSheet &sheet, int row, int column)
 {
-    return sheet.data(sheet.index(row, column), role).toString();
+    return sheet.data(sheet.index(row, column)).toString();
+}
+
+// As a spreadsheet takes it: figures exact and ungrouped, with the locale's
+// separator, which it reads as numbers; grouped ones it reads as text.
+QString Cell(const JobSheet &sheet, int row, int column)
+{
+    return sheet.data(sheet.index(row, column), JobSheet::ExactRole).toString();
 }
 
 QString Header(const JobSheet &sheet, int column)
@@ -47,13 +55,13 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
     for (int r = 0; r < sheet.rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < JobSheet::ColumnCount; ++c)
-            cells << Cell(sheet, r, c);
+            cells << Shown(sheet, r, c);
         printout.rows.push_back(std::move(cells));
     }
     // The totals by section: what is sent to a supplier.
     SheetSummary summary(sheet);
     summary.refresh();
-    SummaryText text = SummaryCellsText(summary);
+    SummaryText text = SummaryCellsText(summary, Qt::DisplayRole);
     PrintTable &table = printout.after.emplace_back(
         PrintTable{QStringLiteral("Totals by section"), std::move(text.header), {}, std::move(text.rows)});
     for (int c = 0; c < SheetSummary::ColumnCount; ++c)
@@ -69,8 +77,7 @@ std::unique_ptr<QMimeData> SheetCells(const JobSheet &sheet, QList<int> rows)
     for (int row : rows) {
         html += QStringLiteral("<tr>");
         for (int c = 0; c < JobSheet::ColumnCount; ++c) {
-            // Exact and ungrouped, as a spreadsheet reads a number.
-            QString cell = Cell(sheet, row, c, JobSheet::ExactRole);
+            QString cell = Cell(sheet, row, c);
             html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
             // A tab or a line break would start another cell.
             for (QChar &ch : cell) {

@@ -232,7 +232,7 @@ SummaryText SummaryCellsText(SheetSummary &summary, int role)
 
 std::unique_ptr<QMimeData> SummaryCells(SheetSummary &summary)
 {
-    const SummaryText text = SummaryCellsText(summary, JobSheet::ExactRole);
+    const SummaryText text = SummaryCellsText(summary);
     QString tsv = text.header.join(u'\t') + u'\n';
     QString html = QStringLiteral("<table><tr>");
     for (const QString &name : text.header)
