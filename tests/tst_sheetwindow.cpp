@@ -310,27 +310,31 @@ void TestSheetWindow::closePrompt()
 
 void TestSheetWindow::failedSaveKeepsTheOldFile_data()
 {
-    QTest::addColumn<bool>("pdf");
-    QTest::newRow("save") << false;
-    QTest::newRow("export as PDF") << true;
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("save") << u"csv"_s;
+    QTest::newRow("export as PDF") << u"pdf"_s;
+    QTest::newRow("export for spreadsheets") << u"xlsx"_s;
 }
 
 // A name one short of the longest a file may have: the new file, written
 // beside it under a longer name first, cannot be, whoever runs the test.
 void TestSheetWindow::failedSaveKeepsTheOldFile()
 {
-    QFETCH(bool, pdf);
+    QFETCH(QString, suffix);
+    const bool save = suffix == u"csv"_s;
     QTemporaryDir folder;
-    const QString path = folder.filePath(QString(250, u'j') + (pdf ? u".pdf"_s : u".csv"_s));
+    const QString path = folder.filePath(QString(255 - suffix.size() - 1, u'j') + u'.' + suffix);
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("the old sheet");
     old.close();
 
     addChannelAndBeam();
-    QVERIFY(pdf ? !window->exportPdfTo(path) : !window->saveTo(path));
+    QVERIFY(save                     ? !window->saveTo(path)
+                : suffix == u"pdf"_s ? !window->exportPdfTo(path)
+                                     : !window->exportXlsxTo(path));
     QCOMPARE(failures.size(), 1);
-    const QString doing = (pdf ? u"Cannot export "_s : u"Cannot save "_s) + path + u": "_s;
+    const QString doing = (save ? u"Cannot save "_s : u"Cannot export "_s) + path + u": "_s;
     QVERIFY2(failures.front().startsWith(doing), qPrintable(failures.front()));
     QVERIFY(failures.front().size() > doing.size()); // and why
     QVERIFY(old.open(QIODevice::ReadOnly));
@@ -343,21 +347,24 @@ void TestSheetWindow::failedSaveKeepsTheOldFile()
 // replaced only if the user says so.
 void TestSheetWindow::asksBeforeReplacing_data()
 {
-    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<QString>("suffix");
     QTest::addColumn<bool>("replace");
 
-    QTest::newRow("Save As, No") << false << false;
-    QTest::newRow("Save As, Yes") << false << true;
-    QTest::newRow("Export PDF, No") << true << false;
-    QTest::newRow("Export PDF, Yes") << true << true;
+    QTest::newRow("Save As, No") << u"csv"_s << false;
+    QTest::newRow("Save As, Yes") << u"csv"_s << true;
+    QTest::newRow("Export PDF, No") << u"pdf"_s << false;
+    QTest::newRow("Export PDF, Yes") << u"pdf"_s << true;
+    QTest::newRow("Export for spreadsheets, No") << u"xlsx"_s << false;
+    QTest::newRow("Export for spreadsheets, Yes") << u"xlsx"_s << true;
 }
 
 void TestSheetWindow::asksBeforeReplacing()
 {
-    QFETCH(bool, pdf);
+    QFETCH(QString, suffix);
     QFETCH(bool, replace);
+    const bool save = suffix == u"csv"_s;
 
-    const QString path = dir.filePath(pdf ? u"Shed.pdf"_s : u"Shed.csv"_s);
+    const QString path = dir.filePath(u"Shed."_s + suffix);
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
     old.write("the old file");
@@ -365,12 +372,11 @@ void TestSheetWindow::asksBeforeReplacing()
     addChannelAndBeam();
     chosenFile = dir.filePath(u"Shed"_s);
     this->replace = replace;
-    QCOMPARE(pdf ? window->exportPdf() : window->saveAs(), replace);
-    QCOMPARE(questions,
-             QStringList{(pdf ? u"Shed.pdf"_s : u"Shed.csv"_s) + u" already exists. Do you want to replace it?"_s});
+    QCOMPARE(save ? window->saveAs() : suffix == u"pdf"_s ? window->exportPdf() : window->exportXlsx(), replace);
+    QCOMPARE(questions, QStringList{u"Shed."_s + suffix + u" already exists. Do you want to replace it?"_s});
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll() == "the old file", !replace);
-    QCOMPARE(window->isWindowModified(), pdf || !replace);
+    QCOMPARE(window->isWindowModified(), !save || !replace);
 }
 
 // What is typed in a line's box goes into that line before a command acts.
