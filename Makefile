@@ -11,14 +11,14 @@ FUZZ_SECONDS ?= 60
 WERROR ?= $(if $(CI),ON,OFF)
 # What a fresh Debian machine needs: the toolchain, Qt 6 Widgets and Test,
 # COIN-OR's LP solver for the cutting plans (found through pkg-config),
-# Wine's metric-compatible Tahoma, and the tools the package checks use.
-DEBS := cmake g++ make pkg-config qt6-base-dev coinor-libclp-dev fonts-wine dpkg-dev desktop-file-utils appstream
+# libxlsxwriter for the workbooks exported for spreadsheets, Wine's metric-compatible Tahoma, and the tools the package checks use.
+DEBS := cmake g++ make pkg-config qt6-base-dev coinor-libclp-dev libxlsxwriter-dev fonts-wine dpkg-dev desktop-file-utils appstream
 # What the suite needs besides: pdftotext reads the job sheet's PDF back; the
 # window is drawn under qt6ct's platform theme and checked in a real X server
 # (Xvfb, xprop); and it runs under a comma locale (tests/CMakeLists.txt),
 # which the C library has only once it is generated from the locales
-# package's sources.
-TEST_DEBS := locales poppler-utils qt6ct xvfb x11-utils
+# package's sources; unzip reads an exported workbook back.
+TEST_DEBS := locales poppler-utils qt6ct xvfb x11-utils unzip
 TEST_LOCALES := de_DE.UTF-8
 FORMAT_DEBS := clang-format
 FUZZ_DEBS := clang libclang-rt-14-dev

@@ -1,12 +1,14 @@
 // The job sheet's model: edits, undo and redo and the totals they leave;
 // totals that stay exact through any history of edits; rates and amounts
-// with a comma as the decimal separator.
+// with a comma as the decimal separator; figures as the locale writes them;
+// the workbook for spreadsheets read back.
 #include "catalogue/itemparser.h"
 #include "sheet/itemline.h"
 #include "sheet/jobsheet.h"
 #include "sheet/sheetexport.h"
 #include "sheet/summary.h"
 #include "sheet/takeoff.h"
+#include "sheet/xlsxexport.h"
 
 #include <QMimeData>
 
@@ -56,6 +58,9 @@ private slots:
     void takeOff_data();
     void takeOff();
     void summarySums();
+    void figuresAsWritten_data();
+    void figuresAsWritten();
+    void exportedWorkbook();
 };
 
 void TestJobSheet::editsUndoAndTotals()
@@ -65,11 +70,12 @@ void TestJobSheet::editsUndoAndTotals()
     AddChannelAndBeam(sheet);
     sheet.addLine(Named(u"Plate"), Size("OptionButton29"), {u"1"_s, u"2"_s, u"1"_s});
     QCOMPARE(totals.size(), 3);
-    const QString all = u"Total weight: 979 kg (0.979 t)"_s;
+    const QString all = u"Total weight: 979.00 kg (0.979 t)"_s;
     QCOMPARE(sheet.weightTotalText(), all);
     QCOMPARE(Cell(sheet, 0, JobSheet::UnitWeightColumn), u"6.8"_s);
-    QCOMPARE(Cell(sheet, 2, JobSheet::UnitWeightColumn), QString()); // a plate's size is a thickness
-    QCOMPARE(Cell(sheet, 2, JobSheet::WeightColumn), u"157"_s);
+    QCOMPARE(Cell(sheet, 2, JobSheet::UnitWeightColumn), u"78.5 kg/m²"_s); // 10 mm thick
+    QCOMPARE(Cell(sheet, 2, JobSheet::WeightColumn), u"157.00"_s);
+    QCOMPARE(Cell(sheet, 2, JobSheet::WeightColumn, Qt::ToolTipRole), u"157 kg"_s);
 
     // A quantity that does not convert marks its cell and the weight's.
     QVERIFY(sheet.setData(sheet.index(1, JobSheet::QuantityColumn), u"abc"_s));
@@ -79,7 +85,7 @@ void TestJobSheet::editsUndoAndTotals()
     QCOMPARE(Cell(sheet, 1, JobSheet::QuantityColumn, Qt::AccessibleDescriptionRole), badQuantity);
     QCOMPARE(Cell(sheet, 1, JobSheet::QuantityColumn, JobSheet::FaultRole), badQuantity);
     QCOMPARE(Cell(sheet, 1, JobSheet::InputsColumn, Qt::ToolTipRole), QString());
-    const QString withoutBeam = u"Total weight: 565 kg (0.565 t), incomplete: 1 line has no weight"_s;
+    const QString withoutBeam = u"Total weight: 565.00 kg (0.565 t), incomplete: 1 line has no weight"_s;
     QCOMPARE(sheet.weightTotalText(), withoutBeam);
     sheet.undoStack().undo();
     QCOMPARE(sheet.weightTotalText(), all);
@@ -93,12 +99,12 @@ void TestJobSheet::editsUndoAndTotals()
     sheet.setInput(0, 0, u"x"_s);
     QCOMPARE(Cell(sheet, 0, JobSheet::InputsColumn, Qt::ToolTipRole), u"LENGTH (in Meter): \"x\" is not a number."_s);
     QCOMPARE(Cell(sheet, 0, JobSheet::QuantityColumn, Qt::ToolTipRole), QString());
-    QCOMPARE(sheet.weightTotalText(), u"Total weight: 571 kg (0.571 t), incomplete: 1 line has no weight"_s);
+    QCOMPARE(sheet.weightTotalText(), u"Total weight: 571.00 kg (0.571 t), incomplete: 1 line has no weight"_s);
     sheet.undoStack().undo();
 
     sheet.removeLines({0, 2});
     QCOMPARE(sheet.rowCount(), 1);
-    QCOMPARE(sheet.weightTotalText(), u"Total weight: 414 kg (0.414 t)"_s);
+    QCOMPARE(sheet.weightTotalText(), u"Total weight: 414.00 kg (0.414 t)"_s);
     sheet.undoStack().undo();
     QCOMPARE(sheet.weightTotalText(), all);
     QCOMPARE(Cell(sheet, 0, JobSheet::ItemColumn), u"ISMC channel"_s);
@@ -113,7 +119,7 @@ void TestJobSheet::editsUndoAndTotals()
     while (sheet.undoStack().canUndo())
         sheet.undoStack().undo();
     QCOMPARE(sheet.rowCount(), 0);
-    QCOMPARE(sheet.weightTotalText(), u"Total weight: 0 kg (0 t)"_s);
+    QCOMPARE(sheet.weightTotalText(), u"Total weight: 0.00 kg (0.000 t)"_s);
 }
 
 // Weights of very different sizes added, edited and taken away in a random
@@ -151,21 +157,28 @@ void TestJobSheet::rates_data()
     QTest::addColumn<QStringList>("amounts"); // the two lines' amount cells
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("firstRateTip");
+    QTest::addColumn<RateUnit>("unit");
 
+    // Amounts grouped as German groups, with the euro's sign where the
+    // locale puts it.
     const auto row = [](const char *name, const QString &sheetRate, QStringList lineRates, QStringList amounts,
-                        const QString &total, const QString &firstRateTip = u"The sheet's rate"_s) {
-        QTest::newRow(name) << sheetRate << lineRates << amounts << total << firstRateTip;
+                        const QString &total, const QString &firstRateTip = u"The sheet's rate"_s,
+                        RateUnit unit = RateUnit::PerKg) {
+        QTest::newRow(name) << sheetRate << lineRates << amounts << total << firstRateTip << unit;
     };
     row("no rate", {}, {{}, {}}, {{}, {}}, u"Total amount: no rate given"_s);
-    row("the sheet's rate", u"2,5"_s, {{}, {}}, {u"1020,00"_s, u"1035,00"_s}, u"Total amount: 2055,00"_s);
-    row("a line's own rate", u"2,5"_s, {{}, u"1"_s}, {u"1020,00"_s, u"414,00"_s}, u"Total amount: 1434,00"_s);
+    row("the sheet's rate", u"2,5"_s, {{}, {}}, {u"1.020,00"_s, u"1.035,00"_s}, u"Total amount: 2.055,00 €"_s);
+    row("a line's own rate", u"2,5"_s, {{}, u"1"_s}, {u"1.020,00"_s, u"414,00"_s}, u"Total amount: 1.434,00 €"_s);
     row("a line's rate alone", {}, {u"0,1"_s, {}}, {u"40,80"_s, {}},
-        u"Total amount: 40,80, incomplete: 1 line has no amount"_s, QString());
-    row("a sheet rate that does not convert", u"abc"_s, {{}, u"3"_s}, {u"no amount"_s, u"1242,00"_s},
-        u"Total amount: 1242,00, incomplete: 1 line has no amount"_s, u"Rate per kg: \"abc\" is not a number."_s);
+        u"Total amount: 40,80 €, incomplete: 1 line has no amount"_s, QString());
+    row("a sheet rate that does not convert", u"abc"_s, {{}, u"3"_s}, {u"no amount"_s, u"1.242,00"_s},
+        u"Total amount: 1.242,00 €, incomplete: 1 line has no amount"_s, u"Rate: \"abc\" is not a number."_s);
     row("a point where the locale writes a comma", u"2.5"_s, {{}, {}}, {u"no amount"_s, u"no amount"_s},
-        u"Total amount: 0,00, incomplete: 2 lines have no amount"_s,
-        u"Rate per kg: \"2.5\" is not a number: write decimals as 1,5."_s);
+        u"Total amount: 0,00 €, incomplete: 2 lines have no amount"_s,
+        u"Rate: \"2.5\" is not a number: write decimals as 1,5."_s);
+    // Per tonne the lines' own rates too; 408 kg at 0,1 a tonne is 4 cents.
+    row("rates per tonne", u"2500"_s, {u"0,1"_s, {}}, {u"0,04"_s, u"1.035,00"_s}, u"Total amount: 1.035,04 €"_s,
+        QString(), RateUnit::PerTonne);
 }
 
 void TestJobSheet::rates()
@@ -175,10 +188,12 @@ void TestJobSheet::rates()
     QFETCH(QStringList, amounts);
     QFETCH(QString, total);
     QFETCH(QString, firstRateTip);
+    QFETCH(RateUnit, unit);
 
     JobSheet sheet(u","_s);
     AddChannelAndBeam(sheet, u"6,0"_s);
-    QCOMPARE(sheet.weightTotalText(), u"Total weight: 822 kg (0,822 t)"_s);
+    QCOMPARE(sheet.weightTotalText(), u"Total weight: 822,00 kg (0,822 t)"_s);
+    sheet.setRateUnit(unit);
     sheet.setSheetRate(sheetRate);
     for (int row = 0; row < 2; ++row)
         QVERIFY(sheet.setData(sheet.index(row, JobSheet::RateColumn), lineRates[row]));
@@ -287,15 +302,91 @@ void TestJobSheet::summarySums()
     // MB - 100 at 11.5; 4 m2 of 3 mm at 7930 kg/m3.
     QCOMPARE(rows,
              (QStringList{
-                 u"Beams|ISMB 200|IS 808:1989|steel|7|24.3|587.331|1174.66"_s,
-                 u"Beams|MB - 100|IS 808:1964|steel|3|36|414|828.00"_s,
-                 u"Beams|ISMB 200|IS 808:1964|steel|1|6|152.4|304.80"_s,
-                 u"Beams|All beams|||11|66.3|1153.731|2307.46"_s,
+                 u"Beams|ISMB 200|IS 808:1989|steel|7|24.3|587.33|1,174.66"_s,
+                 u"Beams|MB - 100|IS 808:1964|steel|3|36|414.00|828.00"_s,
+                 u"Beams|ISMB 200|IS 808:1964|steel|1|6|152.40|304.80"_s,
+                 u"Beams|All beams|||11|66.3|1,153.73|2,307.46"_s,
                  u"Plates|PL 3||SS304|2||95.16|190.32"_s,
                  u"Plates|All plates|||2||95.16|190.32"_s,
-                 u"|Total, leaving out 1 line without a weight|||13|66.3|1248.891|2497.78"_s,
+                 u"|Total, leaving out 1 line without a weight|||13|66.3|1,248.89|2,497.78"_s,
              }));
     QCOMPARE(*sheet.totals().weight, 1248.891);
+}
+
+void TestJobSheet::figuresAsWritten_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QVariantList>("stored"); // the decimals of kg and of tonnes as the settings hold them
+    QTest::addColumn<double>("weight");
+    QTest::addColumn<QString>("kg");
+    QTest::addColumn<QString>("tonnes");
+
+    QTest::newRow("defaults; en_IN groups lakhs")
+        << u"en_IN"_s << QVariantList{} << 298529.754 << u"2,98,529.75"_s << u"298.530"_s;
+    QTest::newRow("de_DE") << u"de_DE"_s << QVariantList{} << 12345678.9 << u"12.345.678,90"_s << u"12.345,679"_s;
+    QTest::newRow("no decimals") << u"en_IN"_s << QVariantList{0, 0} << 298529.754 << u"2,98,530"_s << u"299"_s;
+    QTest::newRow("beyond six decimals, six")
+        << u"en_US"_s << QVariantList{9, 6} << 0.1234567 << u"0.123457"_s << u"0.000123"_s;
+    QTest::newRow("not a number, the default; below none, none")
+        << u"en_US"_s << QVariantList{u"x"_s, -1} << 1.0 << u"1.00"_s << u"0"_s;
+    QTest::newRow("rounded to nothing, no sign") << u"en_US"_s << QVariantList{} << -0.001 << u"0.00"_s << u"0.000"_s;
+}
+
+void TestJobSheet::figuresAsWritten()
+{
+    QFETCH(QString, locale);
+    QFETCH(QVariantList, stored);
+    QFETCH(double, weight);
+    QFETCH(QString, kg);
+    QFETCH(QString, tonnes);
+
+    QStandardPaths::setTestModeEnabled(true);
+    {
+        QSettings settings;
+        settings.clear();
+        if (!stored.isEmpty()) {
+            settings.setValue("figures/kgDecimals", stored[0]);
+            settings.setValue("figures/tonneDecimals", stored[1]);
+        }
+    }
+    FigureFormat figures = FigureFormat::load();
+    figures.locale = QLocale(locale);
+    QCOMPARE(figures.kg(weight), kg);
+    QCOMPARE(figures.tonnes(weight), tonnes);
+}
+
+// Numbers stored as numbers, texts as shared strings, the totals as formulas
+// over the lines' rows.
+void TestJobSheet::exportedWorkbook()
+{
+    JobSheet sheet(u"."_s);
+    sheet.setJobName(u"Shed"_s);
+    sheet.setSheetRate(u"2.5"_s);
+    AddChannelAndBeam(sheet);
+    sheet.addLine(Named(u"ISMC channel"), Size("OptionButton1"), {u"6"_s, u"abc"_s});
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"sheet.xlsx"_s);
+    QCOMPARE(ExportXlsx(sheet, path), QString());
+
+    QProcess unzip;
+    unzip.start(u"unzip"_s, {u"-p"_s, path, u"xl/worksheets/sheet1.xml"_s});
+    QVERIFY(unzip.waitForFinished());
+    const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+    // <c r="F5" s="2"><v>408</v></c>, or t="s" for a shared string.
+    const auto cell = [&](const QString &name) {
+        const QRegularExpression c(uR"(<c r="%1"([^>]*)>(.*?)</c>)"_s.arg(name));
+        const QRegularExpressionMatch m = c.match(xml);
+        return m.hasMatch() ? QString(m.captured(1).contains(u"t=\"s\""_s) ? u"text "_s : u"number "_s) + m.captured(2)
+                            : QString();
+    };
+    QCOMPARE(cell(u"B2"_s), u"number <v>2.5</v>"_s);
+    QCOMPARE(cell(u"F5"_s), u"number <v>408</v>"_s);
+    QCOMPARE(cell(u"D6"_s), u"number <v>3</v>"_s);
+    QCOMPARE(cell(u"D7"_s).left(5), u"text "_s);
+    QCOMPARE(cell(u"F7"_s).left(5), u"text "_s);
+    QCOMPARE(cell(u"F8"_s), u"number <f>SUM(F5:F7)</f><v>822</v>"_s);
+    QCOMPARE(cell(u"H8"_s), u"number <f>SUM(H5:H7)</f><v>2055</v>"_s);
+    QVERIFY2(xml.contains(u"<col "_s), qPrintable(xml));
 }
 
 QTEST_GUILESS_MAIN(TestJobSheet)

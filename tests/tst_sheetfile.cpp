@@ -127,6 +127,13 @@ void TestSheetFile::roundTrip_data()
                                                           ItemOf(u"1 1/2 inch heavy pipe", {u"6"_s, u"1.5"_s})}}
                                         << QString();
     QTest::newRow("nothing but a job") << u","_s << SheetContents{u"-"_s, u"'"_s, {}} << QString();
+    QTest::newRow("a rate per tonne") << u","_s
+                                      << SheetContents{u"Shed"_s,
+                                                       u"62500"_s,
+                                                       {Line(u"Plate", "OptionButton29", {u"2"_s, u"1,5"_s, u"3"_s},
+                                                             u"70000,5"_s)},
+                                                       RateUnit::PerTonne}
+                                      << QString();
     // Weights of 15 and more digits, as the program writes them.
     QTest::newRow("15 digits") << u"."_s
                                << SheetContents{u"Shed"_s,
@@ -174,22 +181,25 @@ void TestSheetFile::spreadsheetReadsIt()
     const SheetContents contents{u"=cmd|' /C calc'!A0"_s,
                                  {},
                                  {Line(u"ISMC channel", "OptionButton1", {u"-6,5"_s, u"10"_s}, u"@SUM(1)"_s),
-                                  Line(u"Flange", nullptr, {u"1,2"_s, u"0,8"_s, u"10"_s, u"2"_s}, u"3"_s)}};
+                                  Line(u"Flange", nullptr, {u"1,2"_s, u"0,8"_s, u"10"_s, u"2"_s}, u"3"_s),
+                                  Line(u"Plate", "OptionButton29", {u"1"_s, u"2"_s, u"1"_s})}};
     const QByteArray file = WriteSheet(contents, u",");
     QVERIFY(file.startsWith("\xEF\xBB\xBF"));
     const QList<QByteArray> records = file.mid(3).split('\n');
-    QCOMPARE(records.size(), 5); // the last one empty after the final line break
+    QCOMPARE(records.size(), 6); // the last one empty after the final line break
     for (qsizetype i = 0; i + 1 < records.size(); ++i)
         QVERIFY(records[i].endsWith('\r'));
-    QCOMPARE(records[0], "#msweight job sheet 2\r");
+    QCOMPARE(records[0], "#msweight job sheet 3\r");
     QCOMPARE(records[1],
              "Job,Item,Size,Length (m),Width (m),Outer diameter (m),Inner diameter (m),Diameter (m),"
              "Height (m),Thickness (mm),Quantity,Unit weight (kg/m),Weight (kg),Rate,Sheet rate,Amount,"
-             "Mark,Description,Standard,Material,Density (kg/m3)\r");
+             "Mark,Description,Standard,Material,Density (kg/m3),Rate per\r");
     // Texts that would be formulas are kept text; numbers stay numbers, with
     // a point.
-    QCOMPARE(records[2], "'=cmd|' /C calc'!A0,ISMC channel,MC - 75 x 40,-6.5,,,,,,,10,6.8,-442,'@SUM(1),,,,,,,\r");
-    QCOMPARE(records[3], "'=cmd|' /C calc'!A0,Flange,,,,1.2,0.8,,,10,2,,98.596,3,,295.79,,,,,\r");
+    QCOMPARE(records[2], "'=cmd|' /C calc'!A0,ISMC channel,MC - 75 x 40,-6.5,,,,,,,10,6.8,-442,'@SUM(1),,,,,,,,kg\r");
+    QCOMPARE(records[3], "'=cmd|' /C calc'!A0,Flange,,,,1.2,0.8,,,10,2,,98.596,3,,295.79,,,,,,kg\r");
+    // A plate's size is its thickness: 10 mm, 78.5 kg/m2.
+    QCOMPARE(records[4], "'=cmd|' /C calc'!A0,Plate,10 mm,2,1,,,,,10,1,78.5,157,,,,,,,,,kg\r");
 }
 
 void TestSheetFile::read_data()
@@ -229,7 +239,7 @@ void TestSheetFile::read_data()
             u"Line 1, column 16: \"Colour\" is not a column of a job sheet."_s);
     refused("a missing column", Header().replace(",Amount", ""), u"Line 1: the column \"Amount\" is missing."_s);
     refused("too few fields", Header() + "Shed,ISMC channel,MC - 75 x 40\r\n",
-            u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 21 columns."_s);
+            u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 22 columns."_s);
     refused("a text where a number must be", Header() + Row(With(ChannelRow(), u"Weight (kg)"_s, u"heavy"_s)),
             u"Line 2, column 13 (Weight (kg)): \"heavy\" is not a number."_s);
     refused("an input the item does not take", Header() + Row(With(ChannelRow(), u"Diameter (m)"_s, u"2"_s)),
@@ -243,9 +253,19 @@ void TestSheetFile::read_data()
             Header() + good + Row(With(ChannelRow(), u"Quantity"_s, QString(32768, u'1'))),
             u"Line 3, column 11 (Quantity): the text has 32768 characters, more than the 32767 a box takes."_s);
 
-    refused("a later version", "#msweight job sheet 3\r\n" + Header() + good,
-            u"Line 1, column 1: the file is a job sheet of version 3, written by a later msweight; this one reads "
-            u"versions up to 2."_s);
+    refused("a later version", "#msweight job sheet 4\r\n" + Header() + good,
+            u"Line 1, column 1: the file is a job sheet of version 4, written by a later msweight; this one reads "
+            u"versions up to 3."_s);
+    const QHash<QString, QString> plate{
+        {u"Job"_s, u"Shed"_s},    {u"Item"_s, u"Plate"_s}, {u"Size"_s, u"10 mm"_s},       {u"Length (m)"_s, u"2"_s},
+        {u"Width (m)"_s, u"1"_s}, {u"Quantity"_s, u"1"_s}, {u"Thickness (mm)"_s, u"10"_s}};
+    refused("a plate's thickness that is not a number",
+            Header() + Row(plate) + Row(With(plate, u"Thickness (mm)"_s, u"ten"_s)),
+            u"Line 3, column 10 (Thickness (mm)): \"ten\" is not a number."_s);
+    refused("a rate per an unknown unit", Header() + Row(With(ChannelRow(), u"Rate per"_s, u"lb"_s)),
+            u"Line 2, column 22 (Rate per): \"lb\" is not a unit of a rate: write kg or t."_s);
+    refused("rates per two units", Header() + good + Row(With(ChannelRow(), u"Rate per"_s, u"t"_s)),
+            u"Line 3, column 22 (Rate per): \"t\" differs from the rate's unit on line 2."_s);
     // As the program wrote it before items and versions: no version row, no
     // columns after Amount.
     QTest::newRow("a file of version 1") << QByteArray(
@@ -255,6 +275,14 @@ void TestSheetFile::read_data()
         "Shed,ISMC channel,MC - 75 x 40,6,,,,,,,10,6.8,408,,2.5,1020.00\r\n"
         "Shed,Flange,,,,1.2,0.8,,,10,2,,98.596,3,2.5,295.79\r\n")
                                          << QString() << QStringList{u"408"_s, u"98.596"_s} << QList<int>();
+    // As the program wrote it before the rate's unit: rates per kg.
+    QTest::newRow("a file of version 2") << QByteArray(
+        "\xEF\xBB\xBF#msweight job sheet 2\r\n"
+        "Job,Item,Size,Length (m),Width (m),Outer diameter (m),Inner diameter (m),Diameter (m),"
+        "Height (m),Thickness (mm),Quantity,Unit weight (kg/m),Weight (kg),Rate,Sheet rate,Amount,"
+        "Mark,Description,Standard,Material,Density (kg/m3)\r\n"
+        "Shed,Plate,10 mm,2,1,,,,,,1,,157,,2.5,392.50,,,,,\r\n")
+                                         << QString() << QStringList{u"157"_s} << QList<int>();
     QTest::newRow("a cell as long as a box takes") << Header() + Row(With(ChannelRow(), u"Job"_s, QString(32767, u'j')))
                                                    << QString() << QStringList{u"408"_s} << QList<int>();
     QTest::newRow("weights that disagree")

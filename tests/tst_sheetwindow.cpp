@@ -187,8 +187,8 @@ void TestSheetWindow::typingEditsALine()
     QTest::keyClicks(view, u"3"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE(cell(0, JobSheet::QuantityColumn), u"3"_s); // the editor commits a moment later
-    QCOMPARE(cell(0, JobSheet::WeightColumn), u"122.4"_s);
-    QCOMPARE(text("TotalWeight"), u"Total weight: 536.4 kg (0.5364 t)"_s);
+    QCOMPARE(cell(0, JobSheet::WeightColumn), u"122.40"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 536.40 kg (0.536 t)"_s);
 
     // The length in the line's box, named by its label.
     auto *length = part<QLineEdit>("Input1");
@@ -199,21 +199,21 @@ void TestSheetWindow::typingEditsALine()
     QCOMPARE(length->accessibleDescription(), fault);
     QCOMPARE(text("LineFault"), fault);
     QCOMPARE(cell(0, JobSheet::WeightColumn), u"no weight"_s);
-    QCOMPARE(text("TotalWeight"), u"Total weight: 414 kg (0.414 t), incomplete: 1 line has no weight"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 414.00 kg (0.414 t), incomplete: 1 line has no weight"_s);
 
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(length->text(), u"6"_s);
     QCOMPARE(length->accessibleDescription(), QString());
-    QCOMPARE(text("TotalWeight"), u"Total weight: 536.4 kg (0.5364 t)"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 536.40 kg (0.536 t)"_s);
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(text("TotalWeight"), u"Total weight: 414 kg (0.414 t), incomplete: 1 line has no weight"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 414.00 kg (0.414 t), incomplete: 1 line has no weight"_s);
     QVERIFY(window->isWindowModified());
 
     // Delete and move by key.
     QTest::keyClick(view, Qt::Key_Delete);
     QCOMPARE(sheet().rowCount(), 1);
-    QCOMPARE(text("TotalWeight"), u"Total weight: 414 kg (0.414 t)"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 414.00 kg (0.414 t)"_s);
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     view->setCurrentIndex(sheet().index(1, 0));
     QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
@@ -239,9 +239,9 @@ void TestSheetWindow::tabReachesEveryPart()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(visited,
-             (QStringList{u"JobName"_s, u"SheetRate"_s, u"ItemSearch"_s, u"ItemMatches"_s, u"Lines"_s, u"Input1"_s,
-                          u"Input2"_s, u"LineRate"_s, u"LineMark"_s, u"LineDescription"_s, u"TotalWeight"_s,
-                          u"TotalAmount"_s, u"JobName"_s, u"SheetRate"_s}));
+             (QStringList{u"JobName"_s, u"SheetRate"_s, u"RateUnit"_s, u"ItemSearch"_s, u"ItemMatches"_s, u"Lines"_s,
+                          u"Input1"_s, u"Input2"_s, u"LineRate"_s, u"LineMark"_s, u"LineDescription"_s,
+                          u"TotalWeight"_s, u"TotalAmount"_s, u"JobName"_s}));
 }
 
 // Ctrl+S in a box not yet left saves what the box holds.
@@ -310,27 +310,31 @@ void TestSheetWindow::closePrompt()
 
 void TestSheetWindow::failedSaveKeepsTheOldFile_data()
 {
-    QTest::addColumn<bool>("pdf");
-    QTest::newRow("save") << false;
-    QTest::newRow("export as PDF") << true;
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("save") << u"csv"_s;
+    QTest::newRow("export as PDF") << u"pdf"_s;
+    QTest::newRow("export for spreadsheets") << u"xlsx"_s;
 }
 
 // A name one short of the longest a file may have: the new file, written
 // beside it under a longer name first, cannot be, whoever runs the test.
 void TestSheetWindow::failedSaveKeepsTheOldFile()
 {
-    QFETCH(bool, pdf);
+    QFETCH(QString, suffix);
+    const bool save = suffix == u"csv"_s;
     QTemporaryDir folder;
-    const QString path = folder.filePath(QString(250, u'j') + (pdf ? u".pdf"_s : u".csv"_s));
+    const QString path = folder.filePath(QString(255 - suffix.size() - 1, u'j') + u'.' + suffix);
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("the old sheet");
     old.close();
 
     addChannelAndBeam();
-    QVERIFY(pdf ? !window->exportPdfTo(path) : !window->saveTo(path));
+    QVERIFY(save                     ? !window->saveTo(path)
+                : suffix == u"pdf"_s ? !window->exportPdfTo(path)
+                                     : !window->exportXlsxTo(path));
     QCOMPARE(failures.size(), 1);
-    const QString doing = (pdf ? u"Cannot export "_s : u"Cannot save "_s) + path + u": "_s;
+    const QString doing = (save ? u"Cannot save "_s : u"Cannot export "_s) + path + u": "_s;
     QVERIFY2(failures.front().startsWith(doing), qPrintable(failures.front()));
     QVERIFY(failures.front().size() > doing.size()); // and why
     QVERIFY(old.open(QIODevice::ReadOnly));
@@ -343,21 +347,24 @@ void TestSheetWindow::failedSaveKeepsTheOldFile()
 // replaced only if the user says so.
 void TestSheetWindow::asksBeforeReplacing_data()
 {
-    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<QString>("suffix");
     QTest::addColumn<bool>("replace");
 
-    QTest::newRow("Save As, No") << false << false;
-    QTest::newRow("Save As, Yes") << false << true;
-    QTest::newRow("Export PDF, No") << true << false;
-    QTest::newRow("Export PDF, Yes") << true << true;
+    QTest::newRow("Save As, No") << u"csv"_s << false;
+    QTest::newRow("Save As, Yes") << u"csv"_s << true;
+    QTest::newRow("Export PDF, No") << u"pdf"_s << false;
+    QTest::newRow("Export PDF, Yes") << u"pdf"_s << true;
+    QTest::newRow("Export for spreadsheets, No") << u"xlsx"_s << false;
+    QTest::newRow("Export for spreadsheets, Yes") << u"xlsx"_s << true;
 }
 
 void TestSheetWindow::asksBeforeReplacing()
 {
-    QFETCH(bool, pdf);
+    QFETCH(QString, suffix);
     QFETCH(bool, replace);
+    const bool save = suffix == u"csv"_s;
 
-    const QString path = dir.filePath(pdf ? u"Shed.pdf"_s : u"Shed.csv"_s);
+    const QString path = dir.filePath(u"Shed."_s + suffix);
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
     old.write("the old file");
@@ -365,12 +372,11 @@ void TestSheetWindow::asksBeforeReplacing()
     addChannelAndBeam();
     chosenFile = dir.filePath(u"Shed"_s);
     this->replace = replace;
-    QCOMPARE(pdf ? window->exportPdf() : window->saveAs(), replace);
-    QCOMPARE(questions,
-             QStringList{(pdf ? u"Shed.pdf"_s : u"Shed.csv"_s) + u" already exists. Do you want to replace it?"_s});
+    QCOMPARE(save ? window->saveAs() : suffix == u"pdf"_s ? window->exportPdf() : window->exportXlsx(), replace);
+    QCOMPARE(questions, QStringList{u"Shed."_s + suffix + u" already exists. Do you want to replace it?"_s});
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll() == "the old file", !replace);
-    QCOMPARE(window->isWindowModified(), pdf || !replace);
+    QCOMPARE(window->isWindowModified(), !save || !replace);
 }
 
 // What is typed in a line's box goes into that line before a command acts.
@@ -446,8 +452,8 @@ void TestSheetWindow::openReworksADisagreeingWeight()
     // Numbered as the sheet numbers its lines, not as the file's.
     QVERIFY2(informed.front().contains(u"the weight of line 2 did not agree"_s), qPrintable(informed.front()));
     QCOMPARE(sheet().rowCount(), 3);
-    QCOMPARE(cell(1, JobSheet::WeightColumn), u"408"_s);
-    QCOMPARE(text("TotalWeight"), u"Total weight: 1224 kg (1.224 t)"_s);
+    QCOMPARE(cell(1, JobSheet::WeightColumn), u"408.00"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 1,224.00 kg (1.224 t)"_s);
     QVERIFY(!sheet().undoStack().canUndo()); // opening is no change to undo
     QVERIFY(window->isWindowModified());     // but the corrected weights are one to save
     QCOMPARE(window->windowTitle(), u"Shed[*] – Job sheet"_s);
@@ -490,8 +496,8 @@ void TestSheetWindow::printAndPdf()
     const QString output = QString::fromUtf8(process.readAllStandardOutput());
     const QString text = output.simplified();
     for (const QString &expected :
-         {u"Ståhl & Söhne, Halle 3"_s, u"ISMC channel"_s, u"MC - 75 x 40"_s, u"408"_s, u"1020.00"_s, u"ISMB beam"_s,
-          u"414"_s, u"Total weight: 822 kg (0.822 t)"_s, u"Total amount: 2055.00"_s, u"Page 1 of 2"_s,
+         {u"Ståhl & Söhne, Halle 3"_s, u"ISMC channel"_s, u"MC - 75 x 40"_s, u"408"_s, u"1,020.00"_s, u"ISMB beam"_s,
+          u"414"_s, u"Total weight: 822.00 kg (0.822 t)"_s, u"Total amount: 2,055.00"_s, u"Page 1 of 2"_s,
           // The totals by section on a page of their own.
           u"Totals by section"_s, u"All channels"_s, u"Page 2 of 2"_s})
         QVERIFY2(text.contains(expected), qPrintable(expected + u" is not in: "_s + text));
@@ -530,11 +536,11 @@ void TestSheetWindow::searchAddsALine_data()
                                           << u"ISMB 200 · IS 808:1989"_s << u"145.02"_s;
     QTest::newRow("the other edition, one down")
         << false << u"ismb 200"_s << 1 << u"ISMB 200 · IS 808:1964 – 25.4 kg/m"_s << u"ISMB 200 · IS 808:1964"_s
-        << u"152.4"_s;
+        << u"152.40"_s;
     QTest::newRow("1964 preferred") << true << u"ismb 200"_s << 0 << u"ISMB 200 · IS 808:1964 – 25.4 kg/m"_s
-                                    << u"ISMB 200 · IS 808:1964"_s << u"152.4"_s;
+                                    << u"ISMB 200 · IS 808:1964"_s << u"152.40"_s;
     QTest::newRow("a shape in a material") << false << u"SS304 flat 50x6"_s << 0 << u"flat 50x6 · SS304 – 2.379 kg/m"_s
-                                           << u"flat 50x6 · SS304"_s << u"14.274"_s;
+                                           << u"flat 50x6 · SS304"_s << u"14.27"_s;
     QTest::newRow("nothing matches") << false << u"girder 200"_s << 0 << u"No item matches \"girder 200\""_s
                                      << QString() << QString();
 }
@@ -624,7 +630,7 @@ void TestSheetWindow::takeOff()
     }
     QCOMPARE(sheet().rowCount(), 2);
     QCOMPARE(cell(1, JobSheet::MarkColumn), u"A1"_s);
-    QCOMPARE(text("TotalWeight"), u"Total weight: 714.78 kg (0.71478 t)"_s);
+    QCOMPARE(text("TotalWeight"), u"Total weight: 714.78 kg (0.715 t)"_s);
 
     // The totals by section, copied from their tab.
     auto *views = part<QTabWidget>("Views");

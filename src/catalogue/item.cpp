@@ -16,6 +16,9 @@ struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
+// Clang 14, which builds the fuzzer, deduces no aggregate's arguments.
+template<class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 QString WithEdition(const QString &size, const QString &standard)
 {

@@ -1,5 +1,6 @@
 #include "sheet/itemline.h"
 
+#include "calc/calc.h"
 #include "numtext/numtext.h"
 
 namespace msweight {
@@ -204,7 +205,16 @@ std::optional<double> LineUnitWeight(const SheetLine &line)
         return ItemUnitWeight(*line.item);
     if (line.size && HasUnitWeight(*line.calculation))
         return line.size->Value;
+    if (line.size && line.calculation->page == Page::Plates)
+        return line.size->Value * SteelDensity; // the size is the thickness in mm
     return std::nullopt;
+}
+
+bool WeighedPerSquareMetre(const SheetLine &line)
+{
+    if (line.item)
+        return ItemUnitBasis(*line.item) == UnitBasis::PerSquareMetre;
+    return line.calculation && line.calculation->page == Page::Plates;
 }
 
 void WorkOutItem(const SheetLine &line, QStringView separator, LineResult &result)

@@ -53,9 +53,11 @@ QString SizeText(const SheetLine &line);
 QString LineEdition(const SheetLine &line);
 // "steel" for rolled sections, pipes and the pages' lines; a shape's material.
 QString LineMaterial(const SheetLine &line);
-// Kg per metre (per square metre for a plate without a width); none for a
+// Kg per metre (per square metre for a plate: thickness x 7.85); none for a
 // line that has no such figure.
 std::optional<double> LineUnitWeight(const SheetLine &line);
+// A plate's line, of an item or of the plates' page: weighed per square metre.
+bool WeighedPerSquareMetre(const SheetLine &line);
 
 // An item line's weight: every input converted, then ItemWeight. The failure
 // names the input that does not convert.

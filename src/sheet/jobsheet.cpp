@@ -16,12 +16,24 @@ namespace msweight {
 JobSheet::JobSheet(QObject *parent)
     : JobSheet(DecimalSeparator(), parent)
 {
+    m_figures = FigureFormat::load();
+    m_rateUnit = m_figures.rateUnit;
 }
 
 JobSheet::JobSheet(QString separator, QObject *parent)
     : QAbstractTableModel(parent)
     , m_separator(std::move(separator))
 {
+    m_figures.locale = NumberLocale(m_separator);
+}
+
+void JobSheet::setFigures(FigureFormat figures)
+{
+    m_figures = std::move(figures);
+    if (!m_lines.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    emit totalsChanged();
 }
 
 JobSheet::~JobSheet()
@@ -147,6 +159,13 @@ void JobSheet::setSheetRate(const QString &rate)
                                           QStringLiteral("Change the sheet's rate")));
 }
 
+void JobSheet::setRateUnit(RateUnit unit)
+{
+    if (unit != m_rateUnit)
+        m_undo.push(new SheetFieldCommand(*this, &JobSheet::setRateUnitRaw, RateUnitName(m_rateUnit),
+                                          RateUnitName(unit), QStringLiteral("Change the rate's unit")));
+}
+
 void JobSheet::removeLines(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end());
@@ -231,8 +250,25 @@ void JobSheet::setJobNameRaw(const QString &name)
 void JobSheet::setSheetRateRaw(const QString &rate)
 {
     m_sheetRate = rate;
+    reworkAll(true);
+    emit sheetRateChanged(rate);
+    emit totalsChanged();
+}
+
+// Every line comes to a new amount.
+void JobSheet::setRateUnitRaw(const QString &name)
+{
+    m_rateUnit = RateUnitNamed(name).value_or(RateUnit::PerKg);
+    reworkAll(false);
+    emit headerDataChanged(Qt::Horizontal, RateColumn, AmountColumn);
+    emit rateUnitChanged(m_rateUnit);
+    emit totalsChanged();
+}
+
+void JobSheet::reworkAll(bool rateOfTheSheetOnly)
+{
     for (Entry &entry : m_lines) {
-        if (entry.line.rate.isEmpty()) {
+        if (!rateOfTheSheetOnly || entry.line.rate.isEmpty()) {
             count(entry, -1);
             rework(entry);
             count(entry, +1);
@@ -240,13 +276,11 @@ void JobSheet::setSheetRateRaw(const QString &rate)
     }
     if (!m_lines.empty())
         emit dataChanged(index(0, RateColumn), index(rowCount() - 1, AmountColumn));
-    emit sheetRateChanged(rate);
-    emit totalsChanged();
 }
 
 void JobSheet::rework(Entry &entry)
 {
-    entry.result = WorkOut(entry.line, m_sheetRate, m_separator);
+    entry.result = WorkOut(entry.line, m_sheetRate, m_separator, m_rateUnit);
 }
 
 // Adds the entry to the running totals, or with `sign` -1 takes it out.
@@ -298,8 +332,7 @@ QString JobSheet::weightTotalText() const
     const SheetTotals t = totals();
     QString text = QStringLiteral("Total weight: ");
     if (t.weight)
-        text += QStringLiteral("%1 kg (%2 t)")
-                    .arg(NumberToText(*t.weight, m_separator), NumberToText(*t.weight / 1000, m_separator));
+        text += QStringLiteral("%1 kg (%2 t)").arg(m_figures.kg(*t.weight), m_figures.tonnes(*t.weight));
     else
         text += Beyond();
     if (t.linesWithoutWeight > 0)
@@ -312,7 +345,7 @@ QString JobSheet::amountTotalText() const
     const SheetTotals t = totals();
     if (!t.rated)
         return QStringLiteral("Total amount: no rate given");
-    QString text = QStringLiteral("Total amount: ") + (t.amount ? MoneyText(*t.amount, m_separator) : Beyond());
+    QString text = QStringLiteral("Total amount: ") + (t.amount ? m_figures.moneyWithSymbol(*t.amount) : Beyond());
     if (t.linesWithoutAmount > 0)
         text += Incomplete(t.linesWithoutAmount, "amount");
     return text;
@@ -320,7 +353,7 @@ QString JobSheet::amountTotalText() const
 
 SheetContents JobSheet::contents() const
 {
-    SheetContents contents{m_jobName, m_sheetRate, {}};
+    SheetContents contents{m_jobName, m_sheetRate, {}, m_rateUnit};
     contents.lines.reserve(m_lines.size());
     for (const Entry &entry : m_lines)
         contents.lines.push_back(entry.line);
@@ -344,6 +377,7 @@ void JobSheet::replace(SheetContents contents)
     m_weight = {};
     m_amount = {};
     m_withoutWeight = m_withoutAmount = m_ownRates = 0;
+    m_rateUnit = contents.rateUnit;
     m_lines.reserve(contents.lines.size());
     for (SheetLine &line : contents.lines) {
         Entry &entry = m_lines.emplace_back(Entry{std::move(line), {}});
@@ -354,6 +388,7 @@ void JobSheet::replace(SheetContents contents)
     m_undo.setClean();
     emit jobNameChanged(m_jobName);
     emit sheetRateChanged(m_sheetRate);
+    emit rateUnitChanged(m_rateUnit);
     emit totalsChanged();
 }
 

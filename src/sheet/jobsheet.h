@@ -45,6 +45,9 @@ public:
     // Why a cell has no value, or holds one that does not convert: a text,
     // empty where all is well. The view marks such cells.
     static constexpr int FaultRole = Qt::UserRole;
+    // A number cell's exact text, as the file has it but with the sheet's
+    // separator; what Copy gives a spreadsheet.
+    static constexpr int ExactRole = Qt::UserRole + 1;
 
     explicit JobSheet(QObject *parent = nullptr);
     // Reads and writes numbers with `separator`: tests choose it in-process.
@@ -52,6 +55,9 @@ public:
     ~JobSheet() override;
 
     QString separator() const { return m_separator; }
+    // How weights and amounts are shown; the user's settings unless set.
+    const FigureFormat &figures() const { return m_figures; }
+    void setFigures(FigureFormat figures);
     QUndoStack &undoStack() { return m_undo; }
 
     // Each of these is a change on the undo stack.
@@ -68,6 +74,7 @@ public:
     void setLineRate(int row, const QString &text);
     void setJobName(const QString &name);
     void setSheetRate(const QString &rate);
+    void setRateUnit(RateUnit unit);
     void removeLines(QList<int> rows);
     void moveLine(int from, int to);
 
@@ -75,6 +82,9 @@ public:
     const LineResult &result(int row) const { return m_lines[std::size_t(row)].result; }
     const QString &jobName() const { return m_jobName; }
     const QString &sheetRate() const { return m_sheetRate; }
+    RateUnit rateUnit() const { return m_rateUnit; }
+    // "Rate per kg", "Rate (₹ per t)".
+    QString rateCaption() const;
     // The sheet rate's failure, when it does not convert.
     QString sheetRateFailure() const;
     SheetTotals totals() const;
@@ -98,6 +108,7 @@ signals:
     void totalsChanged();
     void jobNameChanged(const QString &name);
     void sheetRateChanged(const QString &rate);
+    void rateUnitChanged(msweight::RateUnit unit);
 
 private:
     friend class LinesCommand;
@@ -117,6 +128,8 @@ private:
     void moveRaw(int from, int to);
     void setJobNameRaw(const QString &name);
     void setSheetRateRaw(const QString &rate);
+    void setRateUnitRaw(const QString &name);
+    void reworkAll(bool rateOfTheSheetOnly);
 
     void count(const Entry &entry, int sign);
     void change(int row, SheetLine after, const QString &text);
@@ -127,6 +140,8 @@ private:
     QString m_separator;
     QString m_jobName;
     QString m_sheetRate;
+    RateUnit m_rateUnit = RateUnit::PerKg;
+    FigureFormat m_figures;
     std::vector<Entry> m_lines;
     ExactSum m_weight;
     ExactSum m_amount;

@@ -70,17 +70,21 @@ QVariant JobSheet::data(const QModelIndex &index, int role) const
         case QuantityColumn:
             return line.inputs[std::size_t(quantity)];
         case UnitWeightColumn: {
+            // The header says kg/m; a plate's cell says its own unit.
             const std::optional<double> unit = LineUnitWeight(line);
-            return unit ? NumberToText(*unit, m_separator) : QString();
+            if (!unit)
+                return QString();
+            return WeighedPerSquareMetre(line) ? m_figures.exact(*unit) + QStringLiteral(" kg/m²")
+                                               : m_figures.exact(*unit);
         }
         case WeightColumn:
-            return result.weight ? NumberToText(*result.weight, m_separator) : QStringLiteral("no weight");
+            return result.weight ? m_figures.kg(*result.weight) : QStringLiteral("no weight");
         case RateColumn:
             return inheritsRate ? m_sheetRate : line.rate;
         case AmountColumn:
             if (!result.rated)
                 return QString();
-            return result.amount ? MoneyText(*result.amount, m_separator) : QStringLiteral("no amount");
+            return result.amount ? m_figures.money(*result.amount) : QStringLiteral("no amount");
         case MarkColumn:
             return line.mark;
         case DescriptionColumn:
@@ -91,6 +95,19 @@ QVariant JobSheet::data(const QModelIndex &index, int role) const
         if (index.column() == RateColumn)
             return line.rate;
         return data(index, Qt::DisplayRole);
+    case ExactRole:
+        switch (index.column()) {
+        case UnitWeightColumn: {
+            const std::optional<double> unit = LineUnitWeight(line);
+            return unit ? NumberToText(*unit, m_separator) : QString();
+        }
+        case WeightColumn:
+            return result.weight ? NumberToText(*result.weight, m_separator) : data(index, Qt::DisplayRole);
+        case AmountColumn:
+            return result.amount ? MoneyText(*result.amount, m_separator) : data(index, Qt::DisplayRole);
+        default:
+            return data(index, Qt::DisplayRole);
+        }
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         const QString why = fault();
@@ -98,8 +115,11 @@ QVariant JobSheet::data(const QModelIndex &index, int role) const
             return why;
         if (index.column() == RateColumn && inheritsRate && role == Qt::ToolTipRole)
             return QStringLiteral("The sheet's rate");
-        if (index.column() == UnitWeightColumn && line.item && ItemUnitBasis(*line.item) == UnitBasis::PerSquareMetre)
+        if (index.column() == UnitWeightColumn && WeighedPerSquareMetre(line))
             return QStringLiteral("kg per square metre");
+        // The weight as the page writes it: the cell is rounded.
+        if (index.column() == WeightColumn && result.weight)
+            return NumberToText(*result.weight, m_separator) + QStringLiteral(" kg");
         return {};
     }
     case FaultRole:
@@ -137,15 +157,25 @@ QVariant JobSheet::headerData(int section, Qt::Orientation orientation, int role
     case WeightColumn:
         return QStringLiteral("Weight (kg)");
     case RateColumn:
-        return QStringLiteral("Rate per kg");
-    case AmountColumn:
-        return QStringLiteral("Amount");
+        return rateCaption();
+    case AmountColumn: {
+        const QString symbol = m_figures.currencySymbol();
+        return symbol.isEmpty() ? QStringLiteral("Amount") : QStringLiteral("Amount (%1)").arg(symbol);
+    }
     case MarkColumn:
         return QStringLiteral("Mark");
     case DescriptionColumn:
         return QStringLiteral("Description");
     }
     return {};
+}
+
+QString JobSheet::rateCaption() const
+{
+    const QString symbol = m_figures.currencySymbol();
+    const QString unit = RateUnitName(m_rateUnit);
+    return symbol.isEmpty() ? QStringLiteral("Rate per %1").arg(unit)
+                            : QStringLiteral("Rate (%1 per %2)").arg(symbol, unit);
 }
 
 Qt::ItemFlags JobSheet::flags(const QModelIndex &index) const

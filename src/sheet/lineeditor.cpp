@@ -61,8 +61,8 @@ LineEditor::LineEditor(JobSheet &sheet, QWidget *parent)
     }
     m_rate = NewInputBox(this);
     m_rate->setObjectName(QStringLiteral("LineRate"));
-    m_rate->setAccessibleName(QStringLiteral("Rate per kg for this line"));
-    auto *rateLabel = new QLabel(QStringLiteral("Ra&te per kg for this line:"));
+    m_rate->setAccessibleName(QStringLiteral("Rate for this line, per the sheet's unit"));
+    auto *rateLabel = new QLabel(QStringLiteral("Ra&te for this line:"));
     rateLabel->setBuddy(m_rate);
     form->addRow(rateLabel, m_rate);
     m_mark = NewInputBox(this);

@@ -11,9 +11,17 @@ namespace msweight {
 
 namespace {
 
-QString Cell(const JobSheet &sheet, int row, int column)
+// As the sheet shows it, for the printout.
+QString Shown(const JobSheet &sheet, int row, int column)
 {
     return sheet.data(sheet.index(row, column)).toString();
+}
+
+// As a spreadsheet takes it: figures exact and ungrouped, with the locale's
+// separator, which it reads as numbers; grouped ones it reads as text.
+QString Cell(const JobSheet &sheet, int row, int column)
+{
+    return sheet.data(sheet.index(row, column), JobSheet::ExactRole).toString();
 }
 
 QString Header(const JobSheet &sheet, int column)
@@ -38,7 +46,7 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
                       {sheet.weightTotalText(), sheet.amountTotalText()},
                       {}};
     if (!sheet.sheetRate().isEmpty())
-        printout.preamble << QStringLiteral("Rate per kg: ") + sheet.sheetRate();
+        printout.preamble << sheet.rateCaption() + QStringLiteral(": ") + sheet.sheetRate();
     for (int c = 0; c < JobSheet::ColumnCount; ++c) {
         printout.headers << Header(sheet, c);
         printout.alignments.push_back(IsNumber(c) ? Qt::AlignRight : Qt::AlignLeft);
@@ -47,13 +55,13 @@ Printout SheetPrintout(const JobSheet &sheet, QDate date)
     for (int r = 0; r < sheet.rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < JobSheet::ColumnCount; ++c)
-            cells << Cell(sheet, r, c);
+            cells << Shown(sheet, r, c);
         printout.rows.push_back(std::move(cells));
     }
     // The totals by section: what is sent to a supplier.
     SheetSummary summary(sheet);
     summary.refresh();
-    SummaryText text = SummaryCellsText(summary);
+    SummaryText text = SummaryCellsText(summary, Qt::DisplayRole);
     PrintTable &table = printout.after.emplace_back(
         PrintTable{QStringLiteral("Totals by section"), std::move(text.header), {}, std::move(text.rows)});
     for (int c = 0; c < SheetSummary::ColumnCount; ++c)

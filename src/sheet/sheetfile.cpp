@@ -32,6 +32,8 @@ enum Column : int {
     Standard,
     MaterialCell,
     Density,
+    // Version 3: what the rates are given per.
+    RateUnitCell,
     ColumnCount
 };
 
@@ -60,12 +62,13 @@ constexpr QStringView Names[ColumnCount] = {
     u"Standard",
     u"Material",
     u"Density (kg/m3)",
+    u"Rate per",
 };
 
 // The file's first row, a cell of its own, so that a later format can be told
 // from this one; a file without it is of version 1.
 constexpr QStringView VersionMark = u"#msweight job sheet ";
-constexpr int Version = 2;
+constexpr int Version = 3;
 static_assert(!Names[ColumnCount - 1].isEmpty(), "a name for every column");
 
 std::optional<Column> ColumnOf(Field field)
@@ -169,10 +172,12 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
 
     const QString job = TextCell(contents.jobName);
     const QString sheetRate = NumberCell(contents.sheetRate, separator);
+    const QString rateUnit = RateUnitName(contents.rateUnit);
     if (contents.lines.empty()) {
         row = {};
         row[Job] = job;
         row[SheetRate] = sheetRate;
+        row[RateUnitCell] = rateUnit;
         endRow(row);
     }
     for (const SheetLine &line : contents.lines) {
@@ -188,6 +193,8 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
             row[ItemCell] = TextCell(ToQString(line.calculation->item));
             if (line.size)
                 row[Size] = TextCell(ToQString(line.size->Caption));
+            if (line.size && line.calculation->page == Page::Plates)
+                row[*ColumnOf(Field::Thickness)] = NumberToText(line.size->Value, Dot);
         }
         if (const std::optional<double> unit = LineUnitWeight(line))
             row[UnitWeightCell] = NumberToText(*unit, Dot);
@@ -197,11 +204,12 @@ QByteArray WriteSheet(const SheetContents &contents, QStringView separator)
         }
         row[Mark] = TextCell(line.mark);
         row[Description] = TextCell(line.description);
-        const LineResult result = WorkOut(line, contents.sheetRate, separator);
+        const LineResult result = WorkOut(line, contents.sheetRate, separator, contents.rateUnit);
         if (result.weight)
             row[Weight] = NumberToText(*result.weight, Dot);
         row[Rate] = NumberCell(line.rate, separator);
         row[SheetRate] = sheetRate;
+        row[RateUnitCell] = rateUnit;
         if (result.amount)
             row[Amount] = MoneyText(*result.amount, Dot);
         endRow(row);
@@ -319,9 +327,15 @@ std::variant<SheetFile, QString, ReadCancelled> ReadSheet(const QByteArray &file
 
         const QString job = cell(Job).startsWith(u'\'') ? cell(Job).mid(1) : cell(Job);
         const QString sheetRate = ReadNumberCell(cell(SheetRate), separator);
+        const std::optional<RateUnit> rateUnit = RateUnitNamed(cell(RateUnitCell));
+        if (!rateUnit)
+            return fault(
+                RateUnitCell,
+                QStringLiteral("%1 is not a unit of a rate: write kg or t.").arg(QuotedForMessage(cell(RateUnitCell))));
         if (namedOn == 0) {
             sheet.contents.jobName = job;
             sheet.contents.sheetRate = sheetRate;
+            sheet.contents.rateUnit = *rateUnit;
             namedOn = record.line;
         } else if (job != sheet.contents.jobName) {
             return fault(Job,
@@ -333,13 +347,18 @@ std::variant<SheetFile, QString, ReadCancelled> ReadSheet(const QByteArray &file
                          QStringLiteral("%1 differs from the sheet rate on line %2.")
                              .arg(QuotedForMessage(cell(SheetRate)))
                              .arg(namedOn));
+        } else if (*rateUnit != sheet.contents.rateUnit) {
+            return fault(RateUnitCell,
+                         QStringLiteral("%1 differs from the rate's unit on line %2.")
+                             .arg(QuotedForMessage(cell(RateUnitCell)))
+                             .arg(namedOn));
         }
 
         const QString item = cell(ItemCell).startsWith(u'\'') ? cell(ItemCell).mid(1) : cell(ItemCell);
         if (item.isEmpty()) {
             // A row of the job alone, as an empty sheet is written.
             for (int c = 0; c < ColumnCount; ++c) {
-                if (c != Job && c != SheetRate && c != ItemCell && !cell(Column(c)).isEmpty())
+                if (c != Job && c != SheetRate && c != ItemCell && c != RateUnitCell && !cell(Column(c)).isEmpty())
                     return fault(ItemCell, QStringLiteral("the line has no item."));
             }
             continue;
@@ -385,6 +404,9 @@ std::variant<SheetFile, QString, ReadCancelled> ReadSheet(const QByteArray &file
         }
 
         std::array<bool, ColumnCount> used{};
+        // A plate's thickness is its size, written for a spreadsheet's sake.
+        const bool derivedThickness = line.calculation && line.calculation->page == Page::Plates;
+        used[*ColumnOf(Field::Thickness)] = derivedThickness;
         const std::size_t inputs = line.item ? ItemFields(*line.item).size() : line.calculation->inputs.size();
         for (std::size_t i = 0; i < inputs; ++i) {
             const Column column = *ColumnOf(line.item ? ItemFields(*line.item)[i] : line.calculation->inputs[i].field);
@@ -406,8 +428,8 @@ std::variant<SheetFile, QString, ReadCancelled> ReadSheet(const QByteArray &file
 
         // The derived columns need only be numbers; the weight is checked.
         std::optional<double> weight;
-        for (Column c : {UnitWeightCell, Amount, Weight, Density}) {
-            if (cell(c).isEmpty())
+        for (Column c : {UnitWeightCell, Amount, Weight, Density, *ColumnOf(Field::Thickness)}) {
+            if (cell(c).isEmpty() || (c == *ColumnOf(Field::Thickness) && !derivedThickness))
                 continue;
             const auto value = ParseNumber(cell(c), Dot);
             if (!value)
@@ -415,7 +437,7 @@ std::variant<SheetFile, QString, ReadCancelled> ReadSheet(const QByteArray &file
             if (c == Weight)
                 weight = value;
         }
-        const LineResult result = WorkOut(line, sheet.contents.sheetRate, separator);
+        const LineResult result = WorkOut(line, sheet.contents.sheetRate, separator, sheet.contents.rateUnit);
         // As the sheet shows it: to 15 digits.
         const auto shown = [](const std::optional<double> &kg) { return kg ? NumberToText(*kg, Dot) : QString(); };
         sheet.contents.lines.push_back(std::move(line));

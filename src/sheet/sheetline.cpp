@@ -36,7 +36,7 @@ QString MoneyText(double amount, QStringView separator)
 QString RateFailure(const QString &rate, QStringView separator)
 {
     ConversionFailure failure(rate, separator);
-    failure.box = QStringLiteral("Rate per kg");
+    failure.box = QStringLiteral("Rate");
     return failure.message();
 }
 
@@ -59,7 +59,7 @@ void WorkOutPage(const SheetLine &line, QStringView separator, LineResult &resul
 
 } // namespace
 
-LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator)
+LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator, RateUnit unit)
 {
     LineResult result;
     if (line.item)
@@ -71,11 +71,13 @@ LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView 
     result.rated = !rate.isEmpty();
     if (!result.rated)
         return result;
-    const std::optional<double> perKg = ParseNumber(rate, separator);
-    if (!perKg) {
+    const std::optional<double> perUnit = ParseNumber(rate, separator);
+    if (!perUnit) {
         result.rateFailure = RateFailure(rate, separator);
     } else if (result.weight) {
-        const double amount = *result.weight * *perKg;
+        // A rate per tonne applies to the weight in tonnes, as a person works it.
+        const double amount
+            = unit == RateUnit::PerKg ? *result.weight * *perUnit : *result.weight / KgPer(unit) * *perUnit;
         if (std::isfinite(amount))
             result.amount = amount;
         else

@@ -5,6 +5,7 @@
 
 #include "calc/calculations.h"
 #include "catalogue/item.h"
+#include "sheet/figures.h"
 
 #include <QString>
 
@@ -20,7 +21,7 @@ struct SheetLine
     const Calculation *calculation = nullptr; // one that weighs; null for an item's line
     const CatalogueRow *size = nullptr;       // null for the flange and the transition piece
     std::vector<QString> inputs;              // as typed, in the order of calculation->inputs or ItemFields
-    QString rate;                             // its own rate per kg as typed; empty: the sheet's
+    QString rate;                             // its own rate as typed, per the sheet's unit; empty: the sheet's
     std::optional<Item> item = {};            // with no calculation
     QString mark = {};                        // the drawing's part mark
     QString description = {};
@@ -31,8 +32,9 @@ struct SheetLine
 struct SheetContents
 {
     QString jobName;
-    QString sheetRate; // per kg, as typed; may be empty
+    QString sheetRate; // as typed; may be empty
     std::vector<SheetLine> lines;
+    RateUnit rateUnit = RateUnit::PerKg; // of the sheet's rate and the lines' own
 
     bool operator==(const SheetContents &) const = default;
 };
@@ -50,7 +52,8 @@ struct LineResult
 
 // Works `line` out as its page would, with `separator` as the decimal
 // separator; `sheetRate` applies where the line has no rate of its own.
-LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator);
+LineResult WorkOut(const SheetLine &line, const QString &sheetRate, QStringView separator,
+                   RateUnit unit = RateUnit::PerKg);
 
 // The input of `calculation` that holds the quantity.
 std::size_t QuantityInput(const Calculation &calculation);
@@ -63,7 +66,7 @@ QString InputCaption(const CalculationInput &input);
 // An amount of money: two decimals, no grouping.
 QString MoneyText(double amount, QStringView separator);
 
-// Why a rate per kg does not convert, naming its box.
+// Why a rate does not convert, naming its box.
 QString RateFailure(const QString &rate, QStringView separator);
 
 } // namespace msweight

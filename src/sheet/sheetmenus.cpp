@@ -45,6 +45,8 @@ void SheetWindow::buildMenus()
     add(file, QStringLiteral("&Print…"), keys(QKeySequence::Print, Qt::CTRL | Qt::Key_P), "Print", [this] { print(); });
     add(file, QStringLiteral("&Export as PDF…"), Keys{QKeySequence(Qt::CTRL | Qt::Key_E)}, "ExportPdf",
         [this] { exportPdf(); });
+    add(file, QStringLiteral("Export for sprea&dsheets…"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)},
+        "ExportXlsx", [this] { exportXlsx(); });
     file->addSeparator();
     add(file, QStringLiteral("&Close"), keys(QKeySequence::Close, Qt::CTRL | Qt::Key_W), "Close", [this] { close(); });
 
@@ -105,6 +107,12 @@ void SheetWindow::buildMenus()
     older->setChecked(!parseOptions().preferredEdition.isEmpty());
     connect(older, &QAction::toggled, this,
             [this](bool on) { setPreferredEdition(on ? QStringLiteral("IS 808:1964") : QString()); });
+    QAction *figures = settings->addAction(QStringLiteral("&Figures…"));
+    figures->setObjectName(QStringLiteral("FiguresSettings"));
+    connect(figures, &QAction::triggered, this, [this] {
+        commitTyping();
+        editFigures();
+    });
 }
 
 } // namespace msweight

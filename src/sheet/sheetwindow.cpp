@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
@@ -92,14 +93,16 @@ SheetWindow::SheetWindow(QWidget *parent)
     jobLabel->setBuddy(m_job);
     m_rate = NewInputBox(this);
     m_rate->setObjectName(QStringLiteral("SheetRate"));
-    m_rate->setAccessibleName(QStringLiteral("Rate per kg for the sheet"));
+    m_rate->setAccessibleName(QStringLiteral("Rate for the sheet"));
     m_rate->setMaximumWidth(fontMetrics().averageCharWidth() * 16);
-    auto *rateLabel = new QLabel(QStringLiteral("&Rate per kg:"));
+    auto *rateLabel = new QLabel(QStringLiteral("&Rate:"));
     rateLabel->setBuddy(m_rate);
     top->addWidget(jobLabel);
     top->addWidget(m_job, 1);
     top->addWidget(rateLabel);
     top->addWidget(m_rate);
+    m_rateUnit = newRateUnitBox();
+    top->addWidget(m_rateUnit);
     layout->addLayout(top);
 
     m_view = new QTableView(this); // in the window's font before the headings are measured
@@ -176,7 +179,8 @@ SheetWindow::SheetWindow(QWidget *parent)
     // Cells copied from a spreadsheet, pasted into the table.
     new QShortcut(
         QKeySequence::Paste, m_view, this, [this] { pasteTakeOff(); }, Qt::WidgetShortcut);
-    setTabOrder(m_rate, m_search->box());
+    setTabOrder(m_rate, m_rateUnit);
+    setTabOrder(m_rateUnit, m_search->box());
     setTabOrder(m_search->box(), m_search->findChild<QWidget *>(QStringLiteral("ItemMatches")));
     setTabOrder(m_search->findChild<QWidget *>(QStringLiteral("ItemMatches")), m_view);
     setTabOrder(m_view, m_summaryView);

@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QDialog;
 class QMenu;
 class QLabel;
@@ -54,7 +55,7 @@ public:
         std::function<bool(QWidget *parent, const QString &question)> askToReplace;
         std::function<void(QWidget *parent, const QString &message)> inform;
         std::function<void(QWidget *parent, const QString &message)> fail;
-        std::function<int(QDialog &dialog)> runDialog; // the print dialog
+        std::function<int(QDialog &dialog)> runDialog; // the print and the figures dialogs
     };
 
     explicit SheetWindow(QWidget *parent = nullptr);
@@ -79,6 +80,10 @@ public:
     bool saveAs();
     bool print();
     bool exportPdf();
+    // The sheet as a workbook for spreadsheets (xlsxexport.h).
+    bool exportXlsx();
+    // How weights and amounts are shown, in a dialog; kept in the settings.
+    bool editFigures();
     // Asks to save unsaved changes (Save, Discard, Cancel); Discard empties
     // the sheet. True when the sheet may go.
     bool mayClose();
@@ -86,6 +91,7 @@ public:
     bool openPath(const QString &path);
     bool saveTo(const QString &path);
     bool exportPdfTo(const QString &path);
+    bool exportXlsxTo(const QString &path);
     const QString &filePath() const { return m_path; }
 
     // A take-off's rows as lines, all or none (takeoff.h): from a CSV file
@@ -105,6 +111,7 @@ protected:
 
 private:
     void buildMenus();
+    QComboBox *newRateUnitBox();
     bool askToSaveFirst();
     QString chooseSavePath(const QString &title, const QString &filter, const QString &suffix,
                            const QString &suggested);
@@ -127,6 +134,7 @@ private:
 
     QLineEdit *m_job;
     QLineEdit *m_rate;
+    QComboBox *m_rateUnit;
     QTableView *m_view;
     QTabWidget *m_tabs;
     QTableView *m_summaryView;

@@ -155,6 +155,13 @@ QVariant SheetSummary::data(const QModelIndex &index, int role) const
         return value ? NumberToText(*value, separator) : QStringLiteral("beyond range");
     };
     switch (role) {
+    case JobSheet::ExactRole:
+        // For a spreadsheet: exact and ungrouped.
+        if (index.column() == WeightColumn)
+            return number(row.weight);
+        if (index.column() == AmountColumn && row.rated)
+            return row.amount.value() ? MoneyText(*row.amount.value(), separator) : QStringLiteral("beyond range");
+        return data(index, Qt::DisplayRole);
     case Qt::DisplayRole:
         switch (index.column()) {
         case KindColumn:
@@ -169,13 +176,15 @@ QVariant SheetSummary::data(const QModelIndex &index, int role) const
             return number(row.pieces);
         case LengthColumn:
             return row.hasLength ? number(row.length) : QString();
-        case WeightColumn:
-            return number(row.weight);
+        case WeightColumn: {
+            const std::optional<double> weight = row.weight.value();
+            return weight ? m_sheet.figures().kg(*weight) : QStringLiteral("beyond range");
+        }
         case AmountColumn:
             if (!row.rated)
                 return QString();
             if (const std::optional<double> amount = row.amount.value())
-                return MoneyText(*amount, separator);
+                return m_sheet.figures().money(*amount);
             return QStringLiteral("beyond range");
         }
         return {};
@@ -206,7 +215,7 @@ QVariant SheetSummary::headerData(int section, Qt::Orientation orientation, int 
     return section >= 0 && section < ColumnCount ? Names[section] : QString();
 }
 
-SummaryText SummaryCellsText(SheetSummary &summary)
+SummaryText SummaryCellsText(SheetSummary &summary, int role)
 {
     summary.refresh();
     SummaryText text;
@@ -215,7 +224,7 @@ SummaryText SummaryCellsText(SheetSummary &summary)
     for (int r = 0; r < summary.rowCount(); ++r) {
         QStringList row;
         for (int c = 0; c < SheetSummary::ColumnCount; ++c)
-            row << summary.data(summary.index(r, c)).toString();
+            row << summary.data(summary.index(r, c), role).toString();
         text.rows.push_back(std::move(row));
         text.totals.push_back(summary.isTotal(r));
     }

@@ -86,7 +86,9 @@ struct SummaryText
     std::vector<QStringList> rows;
     std::vector<bool> totals; // the rows printed in bold
 };
-SummaryText SummaryCellsText(SheetSummary &summary);
+// The figures exact and ungrouped, as a spreadsheet takes them; with
+// Qt::DisplayRole as the view shows them.
+SummaryText SummaryCellsText(SheetSummary &summary, int role = JobSheet::ExactRole);
 
 // Every row as tab-separated text and as an HTML table, which a spreadsheet
 // pastes as cells: what is sent to a supplier.
