@@ -2,6 +2,7 @@
 // PDF, and the questions they ask.
 #include "sheet/sheetexport.h"
 #include "sheet/sheetfile.h"
+#include "sheet/sheetkeys.h"
 #include "sheet/sheetwindow.h"
 
 #include <QFile>
@@ -161,6 +162,7 @@ bool SheetWindow::openPath(const QString &path)
     SheetFile &opened = std::get<SheetFile>(read);
     m_sheet.replace(std::move(opened.contents));
     m_path = path;
+    RememberRecentFile(path);
     updateTitle();
     if (!opened.reworked.isEmpty()) {
         QStringList lines;
@@ -201,6 +203,7 @@ bool SheetWindow::saveTo(const QString &path)
         return false;
     }
     m_path = path;
+    RememberRecentFile(path);
     m_sheet.undoStack().setClean();
     updateTitle();
     return true;
