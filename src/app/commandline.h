@@ -12,8 +12,8 @@ class UserForm1;
 // empty text where none is named.
 QString SheetFileArgument(const QStringList &arguments);
 
-// Opens the sheet file named in `arguments`, if any, beside `form` once the
-// event loop runs, so that the calculator is placed first.
+// Opens the sheet file named in `arguments`, if any, beside `form` once
+// `form` has been placed and painted.
 void OpenFromCommandLine(UserForm1 &form, const QStringList &arguments);
 
 } // namespace msweight

@@ -126,10 +126,9 @@ SheetWindow &CalculatorMenus::sheet()
 
 bool CalculatorMenus::openSheetFile(const QString &path)
 {
-    if (!sheet().openPath(path))
-        return false;
-    m_sheet->showBeside(&m_form);
-    return true;
+    // Shown first, so that what the file's reading says comes over it.
+    sheet().showBeside(&m_form);
+    return m_sheet->openPath(path);
 }
 
 QString CalculatorMenus::keyRows() const

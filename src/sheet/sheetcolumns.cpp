@@ -59,6 +59,12 @@ constexpr GiveWay GiveWays[] = {
 };
 // clang-format on
 
+// Two lines of heading: "Unit weight (kg/m)" need not widen its column.
+void FitHeading(QHeaderView *header)
+{
+    header->setMinimumHeight(header->fontMetrics().lineSpacing() * 2 + header->fontMetrics().height() / 2);
+}
+
 class ColumnFitter final : public QObject
 {
 public:
@@ -72,6 +78,8 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
+        if (event->type() == QEvent::FontChange)
+            FitHeading(m_view->horizontalHeader());
         if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)
             FitColumns(m_view);
         return false;
@@ -90,6 +98,7 @@ void KeepColumnsInView(QTableView *view)
     header->setMinimumSectionSize(1);
     // The headings may wrap rather than widen a column of figures.
     header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    FitHeading(header);
     new ColumnFitter(view);
     FitColumns(view);
 }
@@ -99,7 +108,7 @@ void FitColumns(QTableView *view)
     QHeaderView *header = view->horizontalHeader();
     const int character = view->fontMetrics().averageCharWidth();
     const int room = view->viewport()->width();
-    const int margin = character; // the cell's own padding
+    const int margin = character / 2 + 2; // the cell's own padding
     const auto wanted = [&](const ColumnWant &want) {
         if (!want.figures)
             return want.want * character;
@@ -123,7 +132,7 @@ void FitColumns(QTableView *view)
         // A figure goes whole; a text may be cut, down to its least.
         const bool figures = std::ranges::find(Wants, give.column, &ColumnWant::column)->figures;
         int less = figures ? width : std::min(used - room, std::max(width - least, 0));
-        if (width - less < character * 4)
+        if (width - less < character * 8)
             less = width; // too narrow to read
         width -= less;
         used -= less;

@@ -312,6 +312,12 @@ void SheetWindow::placeLine()
     m_middle->setStretch(0, beside ? 2 : 3);
     m_middle->setStretch(1, beside ? 1 : 2);
     m_side->setMaximumWidth(beside ? side + m_side->verticalScrollBar()->sizeHint().width() : QWIDGETSIZE_MAX);
+    // Squeezed beside the calculator (a large font, a scale of 2): the
+    // weights before the margins and the line numbers.
+    const bool narrow = width() < character * 40;
+    const int margin = narrow ? 2 : style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    layout()->setContentsMargins(margin, margin, margin, margin);
+    m_view->verticalHeader()->setVisible(!narrow);
 }
 
 void SheetWindow::resizeEvent(QResizeEvent *event)
