@@ -56,6 +56,9 @@ void ShowBeside(QWidget &window, const QWidget &other)
     if (inside.width() < window.minimumWidth() || inside.height() < window.minimumHeight())
         window.setMinimumSize(window.minimumSize().boundedTo(inside));
     window.setGeometry(placed.marginsRemoved(frame));
+    // Shown beside the calculator by an add, it leaves the focus where it is.
+    if (window.testAttribute(Qt::WA_ShowWithoutActivating))
+        return;
     window.raise();
     window.activateWindow();
 }
