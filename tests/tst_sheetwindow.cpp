@@ -4,6 +4,7 @@
 // pdftotext, copying, and where the window opens. Dialogs are answered by
 // the test's own hooks.
 #include "sheet/sheetfile.h"
+#include "sheet/sheetkeys.h"
 #include "sheet/sheetwindow.h"
 #include "ui/layout.h"
 
@@ -110,6 +111,7 @@ private slots:
     void weightsInView();
     void keys_data();
     void keys();
+    void recentFiles();
     void inputsAsThePageShows_data();
     void inputsAsThePageShows();
 
@@ -862,6 +864,26 @@ void TestSheetWindow::keys()
     QApplication::processEvents();
     for (const char *command : {"Copy", "Delete", "MoveUp", "MoveDown"})
         QCOMPARE(part<QAction>(command)->isEnabled(), any);
+}
+
+// Saved and opened files come first, at most eight; one no longer there
+// says so and leaves the list.
+void TestSheetWindow::recentFiles()
+{
+    addChannelAndBeam();
+    QStringList saved;
+    for (int i = 0; i < MaxRecentFiles + 1; ++i) {
+        saved.prepend(QFileInfo(dir.filePath(u"sheet%1.csv"_s.arg(i))).absoluteFilePath());
+        QVERIFY(window->saveTo(saved.front()));
+    }
+    QCOMPARE(RecentFiles(), saved.mid(0, MaxRecentFiles));
+    QVERIFY(QFile::remove(saved[1]));
+    QVERIFY(!window->openRecent(saved[1]));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(!RecentFiles().contains(saved[1]));
+    QCOMPARE(sheet().rowCount(), 2); // the sheet as it was
+    QVERIFY(window->openRecent(saved[2]));
+    QCOMPARE(RecentFiles().front(), saved[2]);
 }
 
 void TestSheetWindow::inputsAsThePageShows_data()

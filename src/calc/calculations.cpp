@@ -34,6 +34,7 @@ constexpr CalculationInput TrueLengthInputs[] = {
 
 // Where the page shows its boxes in another order than they are converted.
 constexpr std::uint8_t InOrder[] = {0, 1, 2, 3, 4, 5, 6, 7};
+constexpr std::span<const std::uint8_t> TwoInOrder(InOrder, 2);
 constexpr std::uint8_t PlateShown[] = {1, 0, 2};
 constexpr std::uint8_t RoundBarShown[] = {1, 0};
 constexpr std::uint8_t FlangeShown[] = {0, 2, 1, 3};
@@ -60,10 +61,10 @@ constexpr Calculation Table[] = {
      [](std::span<const Operand> in, const Operand &size, std::size_t) {
          return PlateWeight(in[1], in[0], in[2], size);
      }, PlateResult, PlateShown},
-    {"ISMC channel", Page::Channels, "CommandButton1", ChannelInputs, true, true, Section, ChannelResult, std::span(InOrder, 2)},
-    {"ISMB beam", Page::Beams, "CommandButton2", BeamInputs, true, true, Section, BeamResult, std::span(InOrder, 2)},
-    {"ISA angle", Page::Angles, "CommandButton8", AngleInputs, true, true, Section, AngleResult, std::span(InOrder, 2)},
-    {"Square bar", Page::SquareBars, "CommandButton5", SquareBarInputs, true, true, Section, SquareBarResult, std::span(InOrder, 2)},
+    {"ISMC channel", Page::Channels, "CommandButton1", ChannelInputs, true, true, Section, ChannelResult, TwoInOrder},
+    {"ISMB beam", Page::Beams, "CommandButton2", BeamInputs, true, true, Section, BeamResult, TwoInOrder},
+    {"ISA angle", Page::Angles, "CommandButton8", AngleInputs, true, true, Section, AngleResult, TwoInOrder},
+    {"Square bar", Page::SquareBars, "CommandButton5", SquareBarInputs, true, true, Section, SquareBarResult, TwoInOrder},
     {"Round bar", Page::RoundBars, "CommandButton4", RoundBarInputs, true, true, Section, RoundBarResult, RoundBarShown},
     {"Flange", Page::FlangeAndPiece, "CommandButton6", FlangeInputs, false, true,
      [](std::span<const Operand> in, const Operand &, std::size_t) {
