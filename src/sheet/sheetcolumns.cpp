@@ -112,32 +112,50 @@ void FitColumns(QTableView *view)
     const auto wanted = [&](const ColumnWant &want) {
         if (!want.figures)
             return want.want * character;
-        // A heading's longest word, or the figure, whichever is wider.
-        int word = 0;
-        for (const QString &part : view->model()->headerData(want.column, Qt::Horizontal).toString().split(u' '))
-            word = std::max(word, header->fontMetrics().horizontalAdvance(part));
+        // The heading in two lines, broken where they are narrowest, or the
+        // figure, whichever is wider.
+        const QStringList words = view->model()->headerData(want.column, Qt::Horizontal).toString().split(u' ');
+        const QFontMetrics heading = header->fontMetrics();
+        int twoLines = heading.horizontalAdvance(words.join(u' '));
+        for (qsizetype split = 1; split < words.size(); ++split)
+            twoLines = std::min(twoLines,
+                                std::max(heading.horizontalAdvance(words.mid(0, split).join(u' ')),
+                                         heading.horizontalAdvance(words.mid(split).join(u' '))));
         const int figure = want.widest ? view->fontMetrics().horizontalAdvance(QLatin1String(want.widest)) : 0;
-        return std::max({want.want * character, figure, word}) + margin;
+        return std::max({want.want * character, figure, twoLines}) + margin;
     };
 
-    int widths[JobSheet::ColumnCount] = {};
+    int wants[JobSheet::ColumnCount] = {};
     int used = 0;
     for (const ColumnWant &want : Wants)
-        used += widths[want.column] = wanted(want);
+        used += wants[want.column] = wanted(want);
+    int widths[JobSheet::ColumnCount] = {};
+    std::ranges::copy(wants, widths);
+    const auto figures
+        = [](JobSheet::Column column) { return std::ranges::find(Wants, column, &ColumnWant::column)->figures; };
+    const int readable = character * 8;
     for (const GiveWay &give : GiveWays) {
         if (used <= room)
             break;
         int &width = widths[give.column];
-        const int least = give.least * character;
         // A figure goes whole; a text may be cut, down to its least.
-        const bool figures = std::ranges::find(Wants, give.column, &ColumnWant::column)->figures;
-        int less = figures ? width : std::min(used - room, std::max(width - least, 0));
-        if (width - less < character * 8)
-            less = width; // too narrow to read
+        int less = figures(give.column) ? width : std::min(used - room, std::max(width - give.least * character, 0));
+        if (width - less < readable)
+            less = width;
         width -= less;
         used -= less;
     }
-    // Wider: the size and the inputs share what is left.
+    // Gone whole where a little less would have done: back, the last first,
+    // where it fits.
+    for (auto give = std::rbegin(GiveWays); give != std::rend(GiveWays); ++give) {
+        int &width = widths[give->column];
+        const int back = figures(give->column) ? wants[give->column] : std::min(wants[give->column], room - used);
+        if (width == 0 && back >= readable && back <= room - used) {
+            width = back;
+            used += back;
+        }
+    }
+    // Wider: the size and the inputs share what is left, or the item takes it.
     if (used < room) {
         const int spare = room - used;
         int &size = widths[JobSheet::SizeColumn];
@@ -147,6 +165,8 @@ void FitColumns(QTableView *view)
             inputs += spare - spare / 2;
         } else if (size > 0 || inputs > 0) {
             (size > 0 ? size : inputs) += spare;
+        } else if (widths[JobSheet::ItemColumn] > 0) {
+            widths[JobSheet::ItemColumn] += spare;
         }
     }
     for (const ColumnWant &want : Wants) {
