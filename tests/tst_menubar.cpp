@@ -28,6 +28,7 @@ private slots:
     void addingFailsAsTheButtonDoes();
     void trueLengthsAreNotAdded();
     void closingAsksAboutUnsavedLines();
+    void sheetKeysListTheCalculators();
 
 private:
     CalculatorMenus *menus() const { return f->form->findChild<CalculatorMenus *>(); }
@@ -249,6 +250,27 @@ void TestMenuBar::closingAsksAboutUnsavedLines()
     QCOMPARE(asked, 2);
     QVERIFY(!f->form->isVisible());
     QVERIFY(!sheet->isVisible());
+}
+
+// F1 in the sheet lists the calculator's keys after the sheet's own.
+void TestMenuBar::sheetKeysListTheCalculators()
+{
+    f->click(QStringLiteral("OptionButton12"));
+    f->type(QStringLiteral("TextBox4"), QStringLiteral("6"));
+    f->type(QStringLiteral("TextBox5"), QStringLiteral("10"));
+    addToSheet();
+    SheetWindow *sheet = menus()->sheetWindow();
+    QString shown;
+    SheetWindow::Dialogs dialogs;
+    dialogs.inform = [&](QWidget *, const QString &message) { shown = message; };
+    sheet->setDialogs(dialogs);
+    sheet->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(sheet));
+    QTest::keyClick(sheet->findChild<QWidget *>(QStringLiteral("JobName")), Qt::Key_F1);
+    const qsizetype own = shown.indexOf(QStringLiteral("Export as PDF"));
+    const qsizetype calculator = shown.indexOf(QStringLiteral("Add to sheet"));
+    QVERIFY2(own >= 0 && calculator > own, qPrintable(shown));
+    sheet->sheet().undoStack().setClean();
 }
 
 QTEST_MAIN(TestMenuBar)
