@@ -26,7 +26,8 @@ done
 [ -x "$work/prefix/bin/msweight" ] || fail "msweight is not executable"
 desktop=$work/prefix/share/applications/org.msweight.msweight.desktop
 grep -qx 'Name=M.S(weight)-TKW' "$desktop" || fail "desktop entry name"
-grep -qx 'Exec=msweight' "$desktop" || fail "desktop entry command"
+grep -qx 'Exec=msweight %f' "$desktop" || fail "desktop entry command"
+grep -qx 'MimeType=text/csv;' "$desktop" || fail "desktop entry file type"
 grep -qx 'Categories=Utility;Calculator;' "$desktop" || fail "desktop entry categories"
 grep -qx 'StartupWMClass=msweight' "$desktop" || fail "desktop entry window class"
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
