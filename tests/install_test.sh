@@ -92,6 +92,7 @@ info=$(dpkg-deb --info "$deb")
 echo "$info" | grep -q '^ Package: msweight$' || fail "package name"
 echo "$info" | grep -E '^ Depends:' | grep -q 'libqt6widgets6' || fail "no dependency on the Qt 6 widgets runtime: $info"
 echo "$info" | grep -E '^ Depends:' | grep -q 'fonts-wine' || fail "no dependency on fonts-wine"
+echo "$info" | grep -E '^ Depends:' | grep -q 'libxlsxwriter4' || fail "no dependency on libxlsxwriter, loaded on the first export"
 echo "$info" | grep -E '^ Depends:' | grep -q 'libqt6printsupport6' || fail "no dependency on Qt's print support: $info"
 contents=$(dpkg-deb --contents "$deb")
 for f in ./usr/bin/msweight ./usr/share/applications/org.msweight.msweight.desktop \
