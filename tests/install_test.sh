@@ -31,7 +31,8 @@ nm -D --defined-only "$work/prefix/$plan_module" | grep -q ' T msweight_plan_cut
     || fail "libmsweight_plan.so has no msweight_plan_cuts"
 desktop=$work/prefix/share/applications/org.msweight.msweight.desktop
 grep -qx 'Name=M.S(weight)-TKW' "$desktop" || fail "desktop entry name"
-grep -qx 'Exec=msweight' "$desktop" || fail "desktop entry command"
+grep -qx 'Exec=msweight %f' "$desktop" || fail "desktop entry command"
+grep -qx 'MimeType=text/csv;' "$desktop" || fail "desktop entry file type"
 grep -qx 'Categories=Utility;Calculator;' "$desktop" || fail "desktop entry categories"
 grep -qx 'StartupWMClass=msweight' "$desktop" || fail "desktop entry window class"
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
@@ -96,6 +97,7 @@ info=$(dpkg-deb --info "$deb")
 echo "$info" | grep -q '^ Package: msweight$' || fail "package name"
 echo "$info" | grep -E '^ Depends:' | grep -q 'libqt6widgets6' || fail "no dependency on the Qt 6 widgets runtime: $info"
 echo "$info" | grep -E '^ Depends:' | grep -q 'fonts-wine' || fail "no dependency on fonts-wine"
+echo "$info" | grep -E '^ Depends:' | grep -q 'libxlsxwriter4' || fail "no dependency on libxlsxwriter, loaded on the first export"
 echo "$info" | grep -E '^ Depends:' | grep -q 'libqt6printsupport6' || fail "no dependency on Qt's print support: $info"
 echo "$info" | grep -E '^ Depends:' | grep -q 'libclp' || fail "no dependency on CLP, which the planner loads: $info"
 contents=$(dpkg-deb --contents "$deb")

@@ -87,7 +87,7 @@ void TestCutPlanWindow::init()
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 
-    QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
     plan = window->findChild<CutPlanWindow *>();
     QVERIFY(plan);
     QTRY_COMPARE(QApplication::activeWindow(), plan);

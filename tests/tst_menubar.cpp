@@ -28,9 +28,20 @@ private slots:
     void addingFailsAsTheButtonDoes();
     void trueLengthsAreNotAdded();
     void closingAsksAboutUnsavedLines();
+    void sheetKeysListTheCalculators();
 
 private:
     CalculatorMenus *menus() const { return f->form->findChild<CalculatorMenus *>(); }
+    QAction *addAction() const
+    {
+        for (QAction *title : menus()->menuBar()->actions()) {
+            for (QAction *action : title->menu()->actions()) {
+                if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Return))
+                    return action;
+            }
+        }
+        return nullptr;
+    }
     void addToSheet() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier); }
 
     std::unique_ptr<FormFixture> f;
@@ -133,6 +144,7 @@ void TestMenuBar::sheetWeighsAsThePage()
     f->click(button);
     const QString written = f->text(result);
     QVERIFY(!written.isEmpty());
+    f->control<QLineEdit>(result)->clear(); // the add writes it again, as the button does
     if (focus.isEmpty())
         f->multiPage()->tabBar()->setFocus();
     else
@@ -143,6 +155,8 @@ void TestMenuBar::sheetWeighsAsThePage()
     QVERIFY(menus()->sheetWindow());
     const JobSheet &sheet = menus()->sheetWindow()->sheet();
     QCOMPARE(sheet.rowCount(), 1);
+    QCOMPARE(f->text(result), written);
+    QVERIFY2(addAction()->text().contains(QStringLiteral("1 line")), qPrintable(addAction()->text()));
     // The cell is rounded; its exact figure is the page's, to the digit.
     QCOMPARE(sheet.index(0, JobSheet::WeightColumn).data(JobSheet::ExactRole).toString(), written);
     QCOMPARE(sheet.index(0, JobSheet::ItemColumn).data().toString(), item);
@@ -189,22 +203,19 @@ void TestMenuBar::addingFailsAsTheButtonDoes()
 void TestMenuBar::trueLengthsAreNotAdded()
 {
     QTest::keyClick(f->form.get(), Qt::Key_T, Qt::AltModifier);
-    QAction *add = nullptr;
-    for (QAction *title : menus()->menuBar()->actions()) {
-        for (QAction *action : title->menu()->actions()) {
-            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Return))
-                add = action;
-        }
-    }
+    QAction *add = addAction();
     QVERIFY(add);
     QVERIFY(!add->isEnabled());
     QVERIFY2(add->text().contains(QStringLiteral("lengths")), qPrintable(add->text()));
     for (int row = 32; row <= 38; ++row)
         f->type(QStringLiteral("TextBox%1").arg(row), QStringLiteral("3"));
     f->type(QStringLiteral("TextBox46"), QStringLiteral("4"));
-    addToSheet();
+    f->control(QStringLiteral("TextBox46"))->setFocus();
+    addToSheet(); // says why, and does not calculate the page as Return would
     QVERIFY(!menus()->sheetWindow());
-    QVERIFY(f->failures.isEmpty());
+    QCOMPARE(f->failures.size(), 1);
+    QVERIFY2(f->failures[0].contains(QStringLiteral("lengths")), qPrintable(f->failures[0]));
+    QCOMPARE(f->text(QStringLiteral("TextBox39")), QString());
 
     QTest::keyClick(f->form.get(), Qt::Key_B, Qt::AltModifier);
     QVERIFY(add->isEnabled());
@@ -240,6 +251,27 @@ void TestMenuBar::closingAsksAboutUnsavedLines()
     QCOMPARE(asked, 2);
     QVERIFY(!f->form->isVisible());
     QVERIFY(!sheet->isVisible());
+}
+
+// F1 in the sheet lists the calculator's keys after the sheet's own.
+void TestMenuBar::sheetKeysListTheCalculators()
+{
+    f->click(QStringLiteral("OptionButton12"));
+    f->type(QStringLiteral("TextBox4"), QStringLiteral("6"));
+    f->type(QStringLiteral("TextBox5"), QStringLiteral("10"));
+    addToSheet();
+    SheetWindow *sheet = menus()->sheetWindow();
+    QString shown;
+    SheetWindow::Dialogs dialogs;
+    dialogs.inform = [&](QWidget *, const QString &message) { shown = message; };
+    sheet->setDialogs(dialogs);
+    sheet->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(sheet));
+    QTest::keyClick(sheet->findChild<QWidget *>(QStringLiteral("JobName")), Qt::Key_F1);
+    const qsizetype own = shown.indexOf(QStringLiteral("Export as PDF"));
+    const qsizetype calculator = shown.indexOf(QStringLiteral("Add to sheet"));
+    QVERIFY2(own >= 0 && calculator > own, qPrintable(shown));
+    sheet->sheet().undoStack().setClean();
 }
 
 QTEST_MAIN(TestMenuBar)

@@ -1,6 +1,7 @@
-// The window started as main starts it, looking the same whatever the
-// desktop's style, colours and fonts; and how it shows itself to the
-// desktop.
+// The window started as main starts it: on Qt's own event loop, painting
+// without starting threads, with the frame round its pages exactly as Fusion
+// draws it, and looking the same whatever the desktop's style, colours and
+// fonts; and how it shows itself to the desktop.
 #define QT_STATICPLUGIN // the desktop style below is built into this program
 
 #include "app/userform1.h"
@@ -22,6 +23,11 @@
 #include <QtTest>
 
 namespace {
+
+int ThreadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
 
 // Every page of the window, one below the other, as the window draws them.
 QImage Pages(QWidget &form)
@@ -134,6 +140,10 @@ class TestPaint : public QObject
 
 private slots:
     // First: no painting in this process may come before it.
+    void firstPaintStartsNoThreads();
+    void pageFrameAsFusionDrawsIt_data();
+    void pageFrameAsFusionDrawsIt();
+    void pageFrameOnTheScreenAsFusionDrawsIt();
     void sameUnderAnyDesktopStyle_data();
     void sameUnderAnyDesktopStyle();
     void sameWhateverTheDesktopsColoursAndFonts_data();
@@ -155,6 +165,76 @@ const QImage &TestPaint::Reference()
     if (m_reference.isNull())
         m_reference = ShownPages();
     return m_reference;
+}
+
+void TestPaint::firstPaintStartsNoThreads()
+{
+    const int before = ThreadCount();
+    QVERIFY(before >= 1);
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCoreApplication::processEvents();
+    QVERIFY(!form.grab().isNull());
+    QCOMPARE(ThreadCount(), before);
+}
+
+// Through a turned painter, as when the window is shown in a scene, pieces
+// cut along device pixels would overlap.
+void TestPaint::pageFrameAsFusionDrawsIt_data()
+{
+    QTest::addColumn<qreal>("devicePixelRatio");
+    QTest::addColumn<qreal>("turn");
+    QTest::newRow("96 dpi") << qreal(1) << qreal(0);
+    QTest::newRow("125%") << qreal(1.25) << qreal(0);
+    QTest::newRow("150%") << qreal(1.5) << qreal(0);
+    QTest::newRow("200%") << qreal(2) << qreal(0);
+    QTest::newRow("300%") << qreal(3) << qreal(0);
+    QTest::newRow("turned 30 degrees") << qreal(1) << qreal(30);
+}
+
+void TestPaint::pageFrameAsFusionDrawsIt()
+{
+    QFETCH(qreal, devicePixelRatio);
+    QFETCH(qreal, turn);
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("MultiPage1"));
+    QVERIFY(pages);
+    const auto render = [&] {
+        const int side = pages->width() + pages->height(); // room for the turned page
+        QImage image(QSize(side, side) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(devicePixelRatio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.translate(pages->height() / 2, 0);
+        painter.rotate(turn);
+        pages->render(&painter);
+        return image;
+    };
+    const QImage ours = render();
+    QVERIFY(pages->style() != QApplication::style());
+    pages->setStyle(QApplication::style()); // the tab bar keeps its own
+    QCOMPARE(ours, render());
+}
+
+// As the window paints itself, under the region its pages leave.
+void TestPaint::pageFrameOnTheScreenAsFusionDrawsIt()
+{
+    msweight::UserForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        return form.screen()->grabWindow(form.winId()).toImage();
+    };
+    const QImage ours = onScreen();
+    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("MultiPage1"));
+    QVERIFY(pages);
+    pages->setStyle(QApplication::style());
+    pages->repaint();
+    QCOMPARE(ours, onScreen());
 }
 
 // The desktop's style, from the environment or the command line, as the

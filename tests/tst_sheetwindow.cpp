@@ -4,18 +4,23 @@
 // pdftotext, copying, and where the window opens. Dialogs are answered by
 // the test's own hooks.
 #include "sheet/sheetfile.h"
+#include "sheet/sheetkeys.h"
 #include "sheet/sheetwindow.h"
+#include "ui/layout.h"
 
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -102,6 +107,13 @@ private slots:
     void takeOff();
     void opensBesideTheCalculator_data();
     void opensBesideTheCalculator();
+    void weightsInView_data();
+    void weightsInView();
+    void keys_data();
+    void keys();
+    void recentFiles();
+    void inputsAsThePageShows_data();
+    void inputsAsThePageShows();
 
 private:
     template<typename T = QWidget>
@@ -134,13 +146,14 @@ private:
     QString chosenFile;
     SheetWindow::Answer answer = SheetWindow::Answer::Cancel;
     std::function<int(QDialog &)> printDialog;
-    QStringList questions, informed, failures;
+    QStringList questions, informed, failures, asked;
     bool replace = false;
 };
 
 void TestSheetWindow::init()
 {
     questions.clear();
+    asked.clear();
     replace = false;
     informed.clear();
     failures.clear();
@@ -148,7 +161,10 @@ void TestSheetWindow::init()
     printDialog = nullptr;
     window = std::make_unique<SheetWindow>();
     SheetWindow::Dialogs dialogs;
-    dialogs.chooseFile = [this](QWidget *, const SheetWindow::FileQuestion &) { return chosenFile; };
+    dialogs.chooseFile = [this](QWidget *, const SheetWindow::FileQuestion &question) {
+        asked << question.title;
+        return chosenFile;
+    };
     dialogs.askToSave = [this](QWidget *, const QString &question) {
         questions << question;
         return answer;
@@ -223,9 +239,38 @@ void TestSheetWindow::typingEditsALine()
 
 void TestSheetWindow::everyCommandHasAKey()
 {
-    for (const QAction *action : window->actions())
+    // A box's editing keys are its own, except where the command means the
+    // same: undo, redo, copy, delete.
+    const auto edits = [](QLatin1StringView name) {
+        for (const char *prefix : {"Move", "Select", "Delete", "Backspace", "Undo", "Redo", "Copy", "Cut", "Paste",
+                                   "Deselect", "InsertLineSeparator"})
+            if (name.startsWith(QLatin1StringView(prefix)))
+                return true;
+        return false;
+    };
+    const QHash<QString, QList<QKeySequence::StandardKey>> same{{u"Undo"_s, {QKeySequence::Undo}},
+                                                                {u"Redo"_s, {QKeySequence::Redo}},
+                                                                {u"Copy"_s, {QKeySequence::Copy}},
+                                                                {u"Delete"_s, {QKeySequence::Delete}}};
+    const QMetaEnum standard = QMetaEnum::fromType<QKeySequence::StandardKey>();
+    // A Linux desktop's text box also takes these (end of line, delete to
+    // its end, delete it), whatever platform the test runs on.
+    const QList<QKeySequence> desktopBoxKeys{QKeySequence(u"Ctrl+E"_s), QKeySequence(u"Ctrl+K"_s),
+                                             QKeySequence(u"Ctrl+U"_s)};
+    for (const QAction *action : window->actions()) {
         QVERIFY2(!action->shortcut().isEmpty(), qPrintable(action->objectName()));
-    QVERIFY(window->actions().size() >= 11);
+        for (const QKeySequence &key : action->shortcuts()) {
+            QVERIFY2(!desktopBoxKeys.contains(key), qPrintable(action->objectName()));
+            for (int i = 0; i < standard.keyCount(); ++i) {
+                const auto edit = QKeySequence::StandardKey(standard.value(i));
+                if (edits(QLatin1StringView(standard.key(i))) && QKeySequence::keyBindings(edit).contains(key)
+                    && !same.value(action->objectName()).contains(edit))
+                    QFAIL(qPrintable(u"%1's %2 is the text box's %3"_s.arg(action->objectName(), key.toString(),
+                                                                           QLatin1String(standard.key(i)))));
+            }
+        }
+    }
+    QVERIFY(window->actions().size() >= 13);
 }
 
 void TestSheetWindow::tabReachesEveryPart()
@@ -682,6 +727,226 @@ void TestSheetWindow::opensBesideTheCalculator()
         : side == u"below"_s               ? sheet.top() > calc.bottom()
                                            : sheet.bottom() < calc.top();
     QVERIFY2(onSide, qPrintable(side));
+}
+
+void TestSheetWindow::weightsInView_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::newRow("8 pt") << 8;
+    QTest::newRow("16 pt") << 16;
+}
+
+// At the first size beside the calculator, whatever the font: the weight,
+// the amount and the totals in view without scrolling, and a cut cell whole
+// in its tooltip. The suite runs again at QT_SCALE_FACTOR=2.
+void TestSheetWindow::weightsInView()
+{
+    QFETCH(int, points);
+    QFont font = window->font();
+    font.setPointSize(points);
+    window->setFont(font);
+    window->hide();
+    window->resize(1180, 640);
+    QWidget calculator;
+    calculator.setGeometry(QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft(), QSize(340, 330)));
+    calculator.show();
+    window->showBeside(&calculator);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(!window->frameGeometry().intersects(calculator.frameGeometry()));
+    sheet().addLine(*CalculationNamed(u"Transition piece"), nullptr,
+                    {u"1.25"_s, u"0.75"_s, u"0.5"_s, u"1.5"_s, u"6"_s, u"2"_s});
+    addChannelAndBeam();
+    sheet().setSheetRate(u"64.5"_s);
+    QApplication::processEvents();
+
+    auto *view = part<QTableView>("Lines");
+    for (int column : {int(JobSheet::WeightColumn), int(JobSheet::AmountColumn)}) {
+        const int left = view->columnViewportPosition(column);
+        QVERIFY2(!view->isColumnHidden(column) && left >= 0
+                     && left + view->columnWidth(column) <= view->viewport()->width(),
+                 qPrintable(u"column %1 at %2 + %3 in %4"_s.arg(column)
+                                .arg(left)
+                                .arg(view->columnWidth(column))
+                                .arg(view->viewport()->width())));
+    }
+    QCOMPARE(view->horizontalScrollBar()->value(), 0);
+    for (const char *total : {"TotalWeight", "TotalAmount"}) {
+        QWidget *label = part(total);
+        const QRect at(label->mapTo(window.get(), QPoint()), label->size());
+        QVERIFY2(label->isVisible() && window->rect().contains(at), total);
+    }
+
+    // The size of a transition piece's line is cut short, or its inputs;
+    // either one's tooltip gives the whole text.
+    for (int column : {int(JobSheet::SizeColumn), int(JobSheet::InputsColumn)}) {
+        const QModelIndex index = sheet().index(0, column);
+        const QString whole = index.data().toString();
+        if (view->isColumnHidden(column) || view->fontMetrics().horizontalAdvance(whole) < view->columnWidth(column))
+            continue;
+        const QRect cell = view->visualRect(index);
+        QHelpEvent help(QEvent::ToolTip, cell.center(), view->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(view->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), whole);
+        QToolTip::hideText();
+    }
+}
+
+void TestSheetWindow::keys_data()
+{
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("does");
+
+    using enum Qt::KeyboardModifier;
+    const auto ctrl = [](Qt::Key key) { return QKeyCombination(ControlModifier, key); };
+    // Typed and entered with Tab: the sheet's undo, from the box or the table.
+    QTest::newRow("Ctrl+Z in the box, its edit entered") << ctrl(Qt::Key_Z) << u"Input1"_s << u"sheet undo"_s;
+    QTest::newRow("Ctrl+Z in the table") << ctrl(Qt::Key_Z) << u"Lines"_s << u"sheet undo"_s;
+    QTest::newRow("Ctrl+Z in the box while typing") << ctrl(Qt::Key_Z) << u"Input1"_s << u"box undo"_s;
+    QTest::newRow("Ctrl+Shift+Z in the job's box")
+        << QKeyCombination(ControlModifier | ShiftModifier, Qt::Key_Z) << u"JobName"_s << u"sheet redo"_s;
+    QTest::newRow("Ctrl+Y in the rate's box") << ctrl(Qt::Key_Y) << u"SheetRate"_s << u"sheet redo"_s;
+    QTest::newRow("Ctrl+Y in the line's box") << ctrl(Qt::Key_Y) << u"Input2"_s << u"sheet redo"_s;
+    QTest::newRow("Ctrl+Shift+E in the job's box")
+        << QKeyCombination(ControlModifier | ShiftModifier, Qt::Key_E) << u"JobName"_s << u"export"_s;
+    QTest::newRow("Ctrl+E in the job's box: its end") << ctrl(Qt::Key_E) << u"JobName"_s << u"end of line"_s;
+    QTest::newRow("F1 in the rate's box") << QKeyCombination(Qt::Key_F1) << u"SheetRate"_s << u"keys"_s;
+    QTest::newRow("Ctrl+N in the table") << ctrl(Qt::Key_N) << u"Lines"_s << u"new"_s;
+    QTest::newRow("Delete in the table") << QKeyCombination(Qt::Key_Delete) << u"Lines"_s << u"delete"_s;
+}
+
+// Each key from where the focus is, through the real widgets.
+void TestSheetWindow::keys()
+{
+    QFETCH(QKeyCombination, key);
+    QFETCH(QString, focus);
+    QFETCH(QString, does);
+
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    addChannelAndBeam();
+    window->sheet().setJobName(u"Shed"_s);
+    part<QTableView>("Lines")->selectionModel()->setCurrentIndex(
+        sheet().index(0, JobSheet::QuantityColumn), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    auto *length = part<QLineEdit>("Input1");
+    type(length, u"7"_s); // entered: 7 x 10 of MC 75
+    QCOMPARE(cell(0, JobSheet::WeightColumn), u"476.00"_s);
+    if (does.endsWith(u"redo"_s))
+        window->sheet().undoStack().undo();
+    QWidget *at = part(qPrintable(focus));
+    at->setFocus();
+    if (auto *box = qobject_cast<QLineEdit *>(at))
+        box->setCursorPosition(0);
+    QApplication::processEvents();
+    if (does == u"box undo"_s)
+        QTest::keyClicks(at, u"5"_s); // not yet entered
+    const int index = window->sheet().undoStack().index();
+    answer = SheetWindow::Answer::Discard;
+    QTest::keyClick(at, key.key(), key.keyboardModifiers());
+
+    if (does == u"sheet undo"_s || does == u"sheet redo"_s) {
+        const bool undo = does == u"sheet undo"_s;
+        QCOMPARE(window->sheet().undoStack().index(), index + (undo ? -1 : 1));
+        QCOMPARE(cell(0, JobSheet::WeightColumn), undo ? u"408.00"_s : u"476.00"_s);
+        QTRY_COMPARE(length->text(), undo ? u"6"_s : u"7"_s); // the box agrees with the sheet
+        QTest::keyClick(length, Qt::Key_Tab);                 // and enters nothing stale
+        QCOMPARE(window->sheet().undoStack().index(), index + (undo ? -1 : 1));
+    } else if (does == u"box undo"_s) {
+        QCOMPARE(length->text(), u"7"_s);
+        QCOMPARE(window->sheet().undoStack().index(), index);
+        QCOMPARE(cell(0, JobSheet::WeightColumn), u"476.00"_s);
+    } else if (does == u"export"_s) {
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].contains(u"PDF"_s), qPrintable(asked[0]));
+    } else if (does == u"end of line"_s) {
+        QVERIFY(asked.isEmpty());
+        if (QKeySequence::keyBindings(QKeySequence::MoveToEndOfLine).contains(QKeySequence(key)))
+            QCOMPARE(part<QLineEdit>("JobName")->cursorPosition(), 4);
+    } else if (does == u"keys"_s) {
+        QCOMPARE(informed.size(), 1);
+        QVERIFY2(informed[0].contains(u"<b>Ctrl+Shift+E</b></td><td>Export as PDF"_s), qPrintable(informed[0]));
+    } else if (does == u"new"_s) {
+        QCOMPARE(questions.size(), 1); // asked to save first
+        QCOMPARE(sheet().rowCount(), 0);
+        QVERIFY(window->filePath().isEmpty());
+    } else if (does == u"delete"_s) {
+        QCOMPARE(sheet().rowCount(), 1);
+    }
+    // Copy, Delete and Move want a line to act on.
+    const bool any = sheet().rowCount() > 0;
+    QApplication::processEvents();
+    for (const char *command : {"Copy", "Delete", "MoveUp", "MoveDown"})
+        QCOMPARE(part<QAction>(command)->isEnabled(), any);
+}
+
+// Saved and opened files come first, at most eight; one no longer there
+// says so and leaves the list.
+void TestSheetWindow::recentFiles()
+{
+    addChannelAndBeam();
+    QStringList saved;
+    for (int i = 0; i < MaxRecentFiles + 1; ++i) {
+        saved.prepend(QFileInfo(dir.filePath(u"sheet%1.csv"_s.arg(i))).absoluteFilePath());
+        QVERIFY(window->saveTo(saved.front()));
+    }
+    QCOMPARE(RecentFiles(), saved.mid(0, MaxRecentFiles));
+    QVERIFY(QFile::remove(saved[1]));
+    QVERIFY(!window->openRecent(saved[1]));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(!RecentFiles().contains(saved[1]));
+    QCOMPARE(sheet().rowCount(), 2); // the sheet as it was
+    QVERIFY(window->openRecent(saved[2]));
+    QCOMPARE(RecentFiles().front(), saved[2]);
+}
+
+void TestSheetWindow::inputsAsThePageShows_data()
+{
+    QTest::addColumn<QString>("item");
+    for (const Calculation &calculation : Calculations()) {
+        if (calculation.weighs)
+            QTest::newRow(calculation.item.data()) << ToQString(calculation.item);
+    }
+}
+
+// The line's boxes and its Inputs cell in the page's order, top to bottom
+// and then left to right, whatever order the calculation converts them in.
+void TestSheetWindow::inputsAsThePageShows()
+{
+    QFETCH(QString, item);
+    const Calculation &calculation = *CalculationNamed(item);
+    std::vector<const CalculationInput *> page;
+    std::vector<QString> texts;
+    for (const CalculationInput &input : calculation.inputs) {
+        page.push_back(&input);
+        texts.push_back(QString::number(texts.size() + 2));
+    }
+    std::ranges::sort(page, [](const CalculationInput *a, const CalculationInput *b) {
+        const ControlSpec *x = FindControl(a->box), *y = FindControl(b->box);
+        return std::pair(x->top, x->left) < std::pair(y->top, y->left);
+    });
+    sheet().addLine(calculation, nullptr, texts);
+
+    QStringList expected, shown, cellParts;
+    for (const CalculationInput *input : page) {
+        const QString caption = ToQString(NamingCaption(input->box));
+        const QString text = texts[std::size_t(input - calculation.inputs.data())];
+        expected << caption + u" = "_s + text;
+        if (input->field != Field::Quantity)
+            cellParts << expected.constLast();
+    }
+    for (int box = 1; box <= 6; ++box) {
+        auto *input = part<QLineEdit>(qPrintable(u"Input%1"_s.arg(box)));
+        if (input->isVisibleTo(window.get()))
+            shown << input->accessibleName() + u" = "_s + input->text();
+    }
+    QCOMPARE(shown, expected);
+    QCOMPARE(cell(0, JobSheet::InputsColumn), cellParts.join(u"; "_s));
+
+    // Typed in the first box and then the next, each goes where it shows.
+    type(part("Input1"), u"11"_s);
+    type(part("Input2"), u"12"_s);
+    const auto at = [&](int place) { return std::size_t(page[std::size_t(place)] - calculation.inputs.data()); };
+    QCOMPARE(sheet().line(0).inputs[at(0)], u"11"_s);
+    QCOMPARE(sheet().line(0).inputs[at(1)], u"12"_s);
 }
 
 QTEST_MAIN(TestSheetWindow)

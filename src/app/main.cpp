@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/userform1.h"
 
 #include <QApplication>
@@ -8,5 +9,6 @@ int main(int argc, char *argv[])
     msweight::PrepareApplication();
     msweight::UserForm1 form;
     form.show();
+    msweight::OpenFromCommandLine(form, QApplication::arguments());
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "app/userform1.h"
 #include "numtext/numtext.h"
+#include "sheet/sheetkeys.h"
 #include "sheet/sheetwindow.h"
 #include "ui/builder.h"
 #include "ui/layout.h"
@@ -11,6 +12,8 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShortcut>
+#include <QToolTip>
 
 namespace msweight {
 
@@ -33,6 +36,18 @@ constexpr std::pair<const char *, const char *> WindowKeys[] = {
     {"Enter", "Calculate the page (on \"FL.&amp;TP\" the half of the box)"},
     {"Alt+0", "Press the \"ISA\" page's button"},
 };
+
+// "TP" gives lengths: Add to sheet's key there says so, and does nothing.
+class LengthsNotWeight : public Failure
+{
+public:
+    QString message() const override
+    {
+        return QStringLiteral("\"TP\" gives lengths, not a weight: nothing is added to the sheet.");
+    }
+};
+
+constexpr QKeyCombination AddKeys[] = {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter};
 
 } // namespace
 
@@ -66,8 +81,17 @@ CalculatorMenus::CalculatorMenus(UserForm1 &form)
             this, &CalculatorMenus::copyResult);
 
     QMenu *job = m_menuBar->addMenu(tr("&Job"));
-    m_addToSheet = AddAction(job, tr("&Add to sheet"), {QKeySequence(Qt::CTRL | Qt::Key_Return)});
+    m_addToSheet = AddAction(job, tr("&Add to sheet"), {QKeySequence(AddKeys[0]), QKeySequence(AddKeys[1])});
     connect(m_addToSheet, &QAction::triggered, this, &CalculatorMenus::addToSheet);
+    // With the action disabled its keys would reach the box, whose Return
+    // calculates the page.
+    for (const QKeyCombination key : AddKeys) {
+        auto *noWeight = new QShortcut(QKeySequence(key), &form);
+        noWeight->setContext(Qt::WindowShortcut);
+        noWeight->setEnabled(false);
+        connect(noWeight, &QShortcut::activated, this, [this] { m_form.run([] { throw LengthsNotWeight(); }); });
+        connect(m_addToSheet, &QAction::enabledChanged, noWeight, [noWeight](bool on) { noWeight->setEnabled(!on); });
+    }
     connect(AddAction(job, tr("&Show sheet"), {QKeySequence(Qt::CTRL | Qt::Key_J)}), &QAction::triggered, this,
             &CalculatorMenus::showSheet);
 
@@ -93,9 +117,26 @@ bool CalculatorMenus::mayClose()
 
 SheetWindow &CalculatorMenus::sheet()
 {
-    if (!m_sheet)
+    if (!m_sheet) {
         m_sheet = std::make_unique<SheetWindow>();
+        m_sheet->setCalculatorKeys([this] { return keyRows(); });
+    }
     return *m_sheet;
+}
+
+bool CalculatorMenus::openSheetFile(const QString &path)
+{
+    // Shown first, so that what the file's reading says comes over it.
+    sheet().showBeside(&m_form);
+    return m_sheet->openPath(path);
+}
+
+QString CalculatorMenus::keyRows() const
+{
+    QString rows;
+    for (const auto &[keys, what] : WindowKeys)
+        rows += KeyRow(QString::fromUtf8(keys), tr(what));
+    return rows + MenuKeyRows(m_menuBar);
 }
 
 // The line weighs what the page's button would write, with the same failure
@@ -108,9 +149,11 @@ void CalculatorMenus::addToSheet()
     m_form.run([&] {
         const std::vector<QString> texts = m_form.inputTexts(*calculation);
         const CatalogueRow *size = m_form.chosenSize(*calculation);
-        Evaluate(*calculation, texts, DecimalSeparator(), size);
+        // The result box filled as the page's button fills it.
+        (*m_form.clickHandler(calculation->button))();
         sheet().commitTyping(); // a line being edited keeps what is typed
-        m_sheet->sheet().addLine(*calculation, size, texts);
+        const int row = m_sheet->sheet().addLine(*calculation, size, texts);
+        showAdded(row);
         // Shown beside the calculator, which keeps the focus for the next item.
         if (!m_sheet->isVisible()) {
             m_sheet->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -119,6 +162,20 @@ void CalculatorMenus::addToSheet()
             m_form.activateWindow();
         }
     });
+}
+
+// So that a second press is a choice: the sheet's count and total in the
+// command's text, and a notice by the result that fades.
+void CalculatorMenus::showAdded(int row)
+{
+    const JobSheet &sheet = m_sheet->sheet();
+    const QString total = sheet.weightTotalText();
+    const QString lines = sheet.rowCount() == 1 ? tr("1 line") : tr("%1 lines").arg(sheet.rowCount());
+    m_addToSheet->setText(tr("&Add to sheet (it has %1; %2)").arg(lines, total));
+    m_addToSheet->setStatusTip(m_addToSheet->text().remove(u'&'));
+    const QString notice = tr("Line %1 added to the sheet.\n%2").arg(row + 1).arg(total);
+    QWidget *focus = m_form.focusWidget() ? m_form.focusWidget() : &m_form;
+    QToolTip::showText(focus->mapToGlobal(QPoint(0, focus->height())), notice, focus, {}, 4000);
 }
 
 void CalculatorMenus::showSheet()
@@ -130,7 +187,10 @@ void CalculatorMenus::frontPageChanged()
 {
     const bool weighs = m_form.frontCalculation() != nullptr;
     m_addToSheet->setEnabled(weighs);
-    m_addToSheet->setText(weighs ? tr("&Add to sheet") : tr("&Add to sheet (\"TP\" gives lengths, not a weight)"));
+    if (!weighs)
+        m_addToSheet->setText(tr("&Add to sheet (\"TP\" gives lengths, not a weight)"));
+    else if (m_addToSheet->text().contains(u'"'))
+        m_addToSheet->setText(tr("&Add to sheet"));
 }
 
 // The front page's result as its box shows it; on "TP" each true length
@@ -165,21 +225,8 @@ void CalculatorMenus::showAbout()
 // Made from the menus themselves, so that the list cannot drift from them.
 void CalculatorMenus::showShortcuts()
 {
-    QString rows;
-    const auto row = [&rows](const QString &keys, const QString &what) {
-        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys, what);
-    };
-    for (const auto &[keys, what] : WindowKeys)
-        row(QString::fromUtf8(keys), tr(what));
-    for (QAction *menu : m_menuBar->actions()) {
-        for (QAction *action : menu->menu()->actions()) {
-            if (!action->shortcut().isEmpty())
-                row(action->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped(),
-                    action->text().remove(u'&').toHtmlEscaped());
-        }
-    }
     QMessageBox box(QMessageBox::NoIcon, tr("Keyboard shortcuts"),
-                    QStringLiteral("<table cellspacing=\"4\">%1</table>").arg(rows), QMessageBox::Close, &m_form);
+                    QStringLiteral("<table cellspacing=\"4\">%1</table>").arg(keyRows()), QMessageBox::Close, &m_form);
     box.exec();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
 
@@ -31,9 +32,16 @@ public:
     // calculator may close, the sheet's window with it.
     bool mayClose();
 
+    // Opens a sheet file and shows the sheet beside the calculator; false,
+    // having said why, when it cannot be read.
+    bool openSheetFile(const QString &path);
+    // The calculator's keys as rows of an HTML table (sheetkeys.h).
+    QString keyRows() const;
+
 private:
     SheetWindow &sheet();
     void addToSheet();
+    void showAdded(int row);
     void showSheet();
     void copyResult();
     void showAbout();

@@ -32,6 +32,14 @@ constexpr CalculationInput TrueLengthInputs[] = {
     {"TextBox35", InclinedLength}, {"TextBox36", InclinedLength}, {"TextBox37", InclinedLength},
     {"TextBox38", InclinedLength}, {"TextBox46", Height}};
 
+// Where the page shows its boxes in another order than they are converted.
+constexpr std::uint8_t InOrder[] = {0, 1, 2, 3, 4, 5, 6, 7};
+constexpr std::span<const std::uint8_t> TwoInOrder(InOrder, 2);
+constexpr std::uint8_t PlateShown[] = {1, 0, 2};
+constexpr std::uint8_t RoundBarShown[] = {1, 0};
+constexpr std::uint8_t FlangeShown[] = {0, 2, 1, 3};
+constexpr std::uint8_t PieceShown[] = {0, 3, 2, 4, 1, 5};
+
 constexpr std::string_view ChannelResult[] = {"TextBox3"};
 constexpr std::string_view BeamResult[] = {"TextBox6"};
 constexpr std::string_view PlateResult[] = {"TextBox10"};
@@ -52,24 +60,24 @@ constexpr Calculation Table[] = {
     {"Plate", Page::Plates, "CommandButton3", PlateInputs, true, true,
      [](std::span<const Operand> in, const Operand &size, std::size_t) {
          return PlateWeight(in[1], in[0], in[2], size);
-     }, PlateResult},
-    {"ISMC channel", Page::Channels, "CommandButton1", ChannelInputs, true, true, Section, ChannelResult},
-    {"ISMB beam", Page::Beams, "CommandButton2", BeamInputs, true, true, Section, BeamResult},
-    {"ISA angle", Page::Angles, "CommandButton8", AngleInputs, true, true, Section, AngleResult},
-    {"Square bar", Page::SquareBars, "CommandButton5", SquareBarInputs, true, true, Section, SquareBarResult},
-    {"Round bar", Page::RoundBars, "CommandButton4", RoundBarInputs, true, true, Section, RoundBarResult},
+     }, PlateResult, PlateShown},
+    {"ISMC channel", Page::Channels, "CommandButton1", ChannelInputs, true, true, Section, ChannelResult, TwoInOrder},
+    {"ISMB beam", Page::Beams, "CommandButton2", BeamInputs, true, true, Section, BeamResult, TwoInOrder},
+    {"ISA angle", Page::Angles, "CommandButton8", AngleInputs, true, true, Section, AngleResult, TwoInOrder},
+    {"Square bar", Page::SquareBars, "CommandButton5", SquareBarInputs, true, true, Section, SquareBarResult, TwoInOrder},
+    {"Round bar", Page::RoundBars, "CommandButton4", RoundBarInputs, true, true, Section, RoundBarResult, RoundBarShown},
     {"Flange", Page::FlangeAndPiece, "CommandButton6", FlangeInputs, false, true,
      [](std::span<const Operand> in, const Operand &, std::size_t) {
          return FlangeWeight(in[0], in[1], in[2], in[3]);
-     }, FlangeResult},
+     }, FlangeResult, FlangeShown},
     {"Transition piece", Page::FlangeAndPiece, "CommandButton7", PieceInputs, false, true,
      [](std::span<const Operand> in, const Operand &, std::size_t) {
          return TransitionPieceWeight(in[0], in[2], in[1], in[3], in[4], in[5]);
-     }, PieceResult},
+     }, PieceResult, PieceShown},
     {"True lengths", Page::TrueLengths, "CommandButton9", TrueLengthInputs, false, false,
      [](std::span<const Operand> in, const Operand &, std::size_t row) {
          return TrueLength(in[row], in[7]);
-     }, TrueLengthResults},
+     }, TrueLengthResults, InOrder},
 };
 // clang-format on
 

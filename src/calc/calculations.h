@@ -49,6 +49,9 @@ struct Calculation
     bool weighs;                              // gives kilograms; the true lengths do not
     Calculator calculate;
     std::span<const std::string_view> results; // one per row, written row by row
+    // The inputs as the page shows them, top to bottom and then left to
+    // right: indices into `inputs`. The sheet lists a line's inputs so.
+    std::span<const std::uint8_t> shown;
 };
 
 // A page's button was pressed before a size was chosen on that page.

@@ -226,7 +226,7 @@ void CutPlanWindow::buildMenus()
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     add(file, QStringLiteral("&Print…"), StandardKeys(QKeySequence::Print, Qt::CTRL | Qt::Key_P), "PrintPlan",
         [this] { print(); });
-    add(file, QStringLiteral("&Export as PDF…"), Keys{QKeySequence(Qt::CTRL | Qt::Key_E)}, "ExportPlanPdf",
+    add(file, QStringLiteral("&Export as PDF…"), Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}, "ExportPlanPdf",
         [this] { exportPdf(); });
     file->addSeparator();
     add(file, QStringLiteral("&Close"), StandardKeys(QKeySequence::Close, Qt::CTRL | Qt::Key_W), "ClosePlan",

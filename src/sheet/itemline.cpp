@@ -164,6 +164,11 @@ std::size_t QuantityInput(const SheetLine &line)
     return ItemFields(*line.item).size() - 1;
 }
 
+std::size_t ShownInput(const SheetLine &line, std::size_t place)
+{
+    return line.item ? place : line.calculation->shown[place];
+}
+
 std::optional<double> InputValue(const SheetLine &line, Field field, QStringView separator)
 {
     for (std::size_t i = 0; i < line.inputs.size(); ++i) {

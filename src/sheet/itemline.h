@@ -43,6 +43,9 @@ SheetLine ItemLine(const Item &item);
 Field InputField(const SheetLine &line, std::size_t input);
 QString InputLabel(const SheetLine &line, std::size_t input); // "Length (m)", "L (in MTR.)"
 std::size_t QuantityInput(const SheetLine &line);
+// The input shown at `place` (0 the first), top to bottom as its page or
+// item lists them.
+std::size_t ShownInput(const SheetLine &line, std::size_t place);
 // The value the line's input `field` converts to, if it has one.
 std::optional<double> InputValue(const SheetLine &line, Field field, QStringView separator);
 

@@ -23,7 +23,8 @@ QString JobSheet::inputsText(const SheetLine &line) const
 {
     QStringList parts;
     const std::size_t quantity = QuantityInput(line);
-    for (std::size_t i = 0; i < line.inputs.size(); ++i) {
+    for (std::size_t place = 0; place < line.inputs.size(); ++place) {
+        const std::size_t i = ShownInput(line, place);
         if (i != quantity)
             parts << InputLabel(line, i) + QStringLiteral(" = ") + line.inputs[i];
     }

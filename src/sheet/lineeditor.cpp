@@ -134,17 +134,18 @@ void LineEditor::showLine(int row)
         m_description->setText(line.description);
     Announce(m_properties, line.item ? PropertiesText(*line.item) : QString());
     m_properties->setVisible(!m_properties->text().isEmpty());
-    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
-        const bool used = i < line.inputs.size();
-        form->setRowVisible(m_inputs[i], used);
+    for (std::size_t box = 0; box < m_inputs.size(); ++box) {
+        const bool used = box < line.inputs.size();
+        form->setRowVisible(m_inputs[box], used);
         if (!used)
             continue;
+        const std::size_t i = m_inputOf[box] = ShownInput(line, box);
         const QString caption = InputLabel(line, i);
-        m_labels[i]->setText(caption + u':');
-        m_inputs[i]->setAccessibleName(caption);
-        if (m_inputs[i]->text() != line.inputs[i])
-            m_inputs[i]->setText(line.inputs[i]);
-        MarkFault(m_inputs[i], result.failedInput == int(i) ? result.failure : QString());
+        m_labels[box]->setText(caption + u':');
+        m_inputs[box]->setAccessibleName(caption);
+        if (m_inputs[box]->text() != line.inputs[i])
+            m_inputs[box]->setText(line.inputs[i]);
+        MarkFault(m_inputs[box], result.failedInput == int(i) ? result.failure : QString());
     }
     if (m_rate->text() != line.rate)
         m_rate->setText(line.rate);
@@ -198,10 +199,10 @@ void LineEditor::commitText(QLineEdit *box, void (JobSheet::*set)(int, const QSt
 }
 
 // Each a change of its own, and none where the box holds what the line has.
-void LineEditor::commitInput(std::size_t input)
+void LineEditor::commitInput(std::size_t box)
 {
-    if (m_row >= 0 && m_row < m_sheet.rowCount() && input < m_sheet.line(m_row).inputs.size())
-        m_sheet.setInput(m_row, input, m_inputs[input]->text());
+    if (m_row >= 0 && m_row < m_sheet.rowCount() && box < m_sheet.line(m_row).inputs.size())
+        m_sheet.setInput(m_row, m_inputOf[box], m_inputs[box]->text());
 }
 
 void LineEditor::commitRate()

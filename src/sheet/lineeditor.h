@@ -35,14 +35,16 @@ public:
     void commit();
 
 private:
-    void commitInput(std::size_t input);
+    // `box`: the place of the box, top to bottom.
+    void commitInput(std::size_t box);
     void commitRate();
     void commitItem();
     void commitText(QLineEdit *box, void (JobSheet::*set)(int, const QString &));
 
     JobSheet &m_sheet;
     std::array<QLabel *, 6> m_labels{};
-    std::array<QLineEdit *, 6> m_inputs{};
+    std::array<QLineEdit *, 6> m_inputs{};  // as the line's page shows them
+    std::array<std::size_t, 6> m_inputOf{}; // the line's input each box holds
     QLineEdit *m_item;
     QLineEdit *m_rate;
     QLineEdit *m_mark;

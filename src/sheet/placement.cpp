@@ -49,7 +49,16 @@ void ShowBeside(QWidget &window, const QWidget &other)
                                          std::clamp(beside.top(), room->top(), room->bottom() - placed.height() + 1))
                                 : QPoint(std::clamp(beside.left(), room->left(), room->right() - placed.width() + 1),
                                          room == &rooms[2] ? room->top() : room->bottom() - placed.height() + 1));
+    // Where no room holds the window's least size, it shrinks below it
+    // rather than cover the calculator: a window manager keeps a window at
+    // least as large as its minimum.
+    const QSize inside = placed.marginsRemoved(frame).size();
+    if (inside.width() < window.minimumWidth() || inside.height() < window.minimumHeight())
+        window.setMinimumSize(window.minimumSize().boundedTo(inside));
     window.setGeometry(placed.marginsRemoved(frame));
+    // Shown beside the calculator by an add, it leaves the focus where it is.
+    if (window.testAttribute(Qt::WA_ShowWithoutActivating))
+        return;
     window.raise();
     window.activateWindow();
 }

@@ -2,6 +2,7 @@
 // PDF, and the questions they ask.
 #include "sheet/sheetexport.h"
 #include "sheet/sheetfile.h"
+#include "sheet/sheetkeys.h"
 #include "sheet/sheetwindow.h"
 
 #include <QFile>
@@ -175,6 +176,7 @@ bool SheetWindow::openPath(const QString &path)
     SheetFile &opened = std::get<SheetFile>(read);
     m_sheet.replace(std::move(opened.contents));
     m_path = path;
+    RememberRecentFile(path);
     updateTitle();
     if (!opened.reworked.isEmpty()) {
         // The corrected weights are a change to save.
@@ -220,6 +222,7 @@ bool SheetWindow::saveTo(const QString &path)
         return false;
     }
     m_path = path;
+    RememberRecentFile(path);
     m_sheet.undoStack().setClean();
     updateTitle();
     return true;

@@ -4,7 +4,9 @@
 #include "sheet/itemsearch.h"
 #include "sheet/lineeditor.h"
 #include "sheet/placement.h"
+#include "sheet/sheetcolumns.h"
 #include "sheet/sheetexport.h"
+#include "sheet/sheetkeys.h"
 #include "ui/look.h"
 #include "ui/textbox.h"
 
@@ -14,15 +16,19 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace msweight {
@@ -64,6 +70,23 @@ protected:
             m_warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         option->features |= QStyleOptionViewItem::HasDecoration;
         option->icon = m_warning;
+    }
+
+    // A text cut short shows whole in its tooltip.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() == QEvent::ToolTip && index.data(Qt::ToolTipRole).isNull()) {
+            QStyleOptionViewItem shown = option;
+            initStyleOption(&shown, index);
+            const QString text = shown.text;
+            const QRect room = view->style()->subElementRect(QStyle::SE_ItemViewItemText, &shown, view);
+            if (!text.isEmpty() && shown.fontMetrics.horizontalAdvance(text) > room.width()) {
+                QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
     }
 
 private:
@@ -119,15 +142,9 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_view->setWordWrap(false);
     // Fixed heights: no line is measured, however many there are.
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->horizontalHeader()->setStretchLastSection(true);
-    // As wide as their headings, the inputs wider: no line is measured.
-    m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
     const int character = fontMetrics().averageCharWidth();
-    m_view->setColumnWidth(JobSheet::ItemColumn, character * 18);
-    m_view->setColumnWidth(JobSheet::SizeColumn, character * 36);
-    m_view->setColumnWidth(JobSheet::InputsColumn, character * 24);
-    m_view->setColumnWidth(JobSheet::WeightColumn, character * 14);
-    m_view->setColumnWidth(JobSheet::MarkColumn, character * 8);
+    // No line is measured: the widths follow the table's own.
+    KeepColumnsInView(m_view);
     // The drawing's mark first, as a take-off lists it; the model keeps its
     // order for copies and files.
     m_view->horizontalHeader()->moveSection(JobSheet::MarkColumn, 0);
@@ -159,20 +176,31 @@ SheetWindow::SheetWindow(QWidget *parent)
         m_tabs->widget(tab)->setFocus(Qt::TabFocusReason);
     });
 
-    auto *middle = new QHBoxLayout;
-    middle->addWidget(m_tabs, 2);
-    layout->addLayout(middle, 1);
+    // The line's boxes beside the table where the window is wide enough for
+    // both, else below it; in a scroll area, so that they never squeeze the
+    // table away.
+    m_middle = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_middle->addWidget(m_tabs, 2);
+    layout->addLayout(m_middle, 1);
 
-    auto *side = new QVBoxLayout;
+    auto *sidePanel = new QWidget;
+    auto *side = new QVBoxLayout(sidePanel);
+    side->setContentsMargins({});
     m_search = new ItemSearch(this);
     auto *searchLabel = new QLabel(QStringLiteral("Find an item (Ctrl+L):"));
     searchLabel->setBuddy(m_search->box());
     side->addWidget(searchLabel);
     side->addWidget(m_search);
     m_line = new LineEditor(m_sheet);
-    m_line->setMinimumWidth(character * 44);
     side->addWidget(m_line, 1, Qt::AlignTop);
-    middle->addLayout(side, 1);
+    m_side = new QScrollArea;
+    m_side->setObjectName(QStringLiteral("LineSide"));
+    m_side->setWidget(sidePanel);
+    m_side->setWidgetResizable(true);
+    m_side->setFrameShape(QFrame::NoFrame);
+    m_side->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_side->setFocusPolicy(Qt::NoFocus);
+    m_middle->addWidget(m_side, 1);
     m_search->setOptions(parseOptions());
     m_line->setOptions(parseOptions());
     connect(m_search, &ItemSearch::chosen, this, &SheetWindow::addItem);
@@ -201,6 +229,7 @@ SheetWindow::SheetWindow(QWidget *parent)
 
     // A box that refuses an over-long text says so once the refusal is done.
     for (QLineEdit *box : findChildren<QLineEdit *>()) {
+        LeaveUndoToWindow(box);
         connect(
             box, &QLineEdit::inputRejected, this,
             [this, box] {
@@ -256,15 +285,49 @@ SheetWindow::SheetWindow(QWidget *parent)
                 m_line->showLine(row);
             });
     connect(&m_sheet, &QAbstractItemModel::modelReset, this, [this] {
+        m_view->horizontalScrollBar()->setValue(0); // a file opens at its first column
         if (m_sheet.rowCount() > 0)
             m_view->selectionModel()->setCurrentIndex(m_sheet.index(0, JobSheet::QuantityColumn),
                                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         m_line->showLine(currentRow());
     });
 
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&m_sheet, signal, this, &SheetWindow::updateLineCommands, Qt::QueuedConnection);
+    connect(&m_sheet, &QAbstractItemModel::modelReset, this, &SheetWindow::updateLineCommands);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SheetWindow::updateLineCommands);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &SheetWindow::updateLineCommands);
+
     updateTitle();
     m_line->showLine(-1);
     showTotals();
+    updateLineCommands();
+    placeLine();
+}
+
+// Beside the table when both fit side by side: the table's fixed columns, a
+// little of its flexible ones, and the line's boxes at their natural width.
+void SheetWindow::placeLine()
+{
+    const int character = fontMetrics().averageCharWidth();
+    const int side = m_side->widget()->sizeHint().width();
+    const bool beside = width() >= character * 100 + side;
+    m_middle->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    m_middle->setStretch(0, beside ? 2 : 3);
+    m_middle->setStretch(1, beside ? 1 : 2);
+    m_side->setMaximumWidth(beside ? side + m_side->verticalScrollBar()->sizeHint().width() : QWIDGETSIZE_MAX);
+    // Squeezed beside the calculator (a large font, a scale of 2): the
+    // weights before the margins and the line numbers.
+    const bool narrow = width() < character * 40;
+    const int margin = narrow ? 2 : style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    layout()->setContentsMargins(margin, margin, margin, margin);
+    m_view->verticalHeader()->setVisible(!narrow);
+}
+
+void SheetWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeLine();
 }
 
 SheetWindow::~SheetWindow()

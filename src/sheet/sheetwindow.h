@@ -11,7 +11,10 @@
 
 #include <functional>
 
+class QAction;
+class QBoxLayout;
 class QComboBox;
+class QScrollArea;
 class QDialog;
 class QMenu;
 class QLabel;
@@ -76,6 +79,11 @@ public:
     // Each returns false when the user cancelled or it failed, having told
     // the user why.
     bool openFile();
+    // Asks to save first; then an empty sheet with no file.
+    bool newSheet();
+    // A file of File → Open recent; one no longer there says so and leaves
+    // the list.
+    bool openRecent(const QString &path);
     bool save();
     bool saveAs();
     bool print();
@@ -101,6 +109,13 @@ public:
     bool pasteTakeOff();
 
     SheetSummary &summary() { return m_summary; }
+
+    // Rows of the calculator's keys (sheetkeys.h's KeyRow) for the list that
+    // F1 shows beside the sheet's own.
+    void setCalculatorKeys(std::function<QString()> rows) { m_calculatorKeys = std::move(rows); }
+    // The keys of the sheet's commands and the calculator's, through the
+    // Dialogs' inform.
+    void showKeys();
     // The edition a designation of both editions of IS 808 is read in:
     // empty for the newest; kept in the settings.
     ParseOptions parseOptions() const;
@@ -108,6 +123,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildMenus();
@@ -125,12 +141,16 @@ private:
     QList<int> selectedRows() const;
     int currentRow() const;
     void showTotals();
+    void updateLineCommands();
+    void placeLine();
     void updateTitle();
 
     JobSheet m_sheet;
     SheetSummary m_summary{m_sheet};
     Dialogs m_dialogs;
     QString m_path;
+    std::function<QString()> m_calculatorKeys;
+    QList<QAction *> m_lineCommands; // Copy, Delete and Move: only with a line to act on
 
     QLineEdit *m_job;
     QLineEdit *m_rate;
@@ -140,6 +160,8 @@ private:
     QTableView *m_summaryView;
     ItemSearch *m_search;
     LineEditor *m_line;
+    QBoxLayout *m_middle;
+    QScrollArea *m_side;
     QLabel *m_weightTotal;
     QLabel *m_amountTotal;
 };

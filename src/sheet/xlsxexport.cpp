@@ -4,6 +4,7 @@
 #include "sheet/itemline.h"
 
 #include <QFile>
+#include <QLibrary>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -17,6 +18,57 @@
 namespace msweight {
 
 namespace {
+
+// libxlsxwriter, loaded on the first export rather than with the program:
+// linked, it and the zip library it brings cost every start 5.7 M
+// instructions and 133 page faults, 7% of start-up (callgrind on
+// bench_startup_form, Qt 6.4.2, libxlsxwriter 1.1.4), for a command few
+// starts use. It can go when linking them costs start-up less than 5%
+// (bench/startup.sh with the library linked).
+struct Lxw
+{
+    decltype(&::workbook_new) workbook_new;
+    decltype(&::workbook_close) workbook_close;
+    decltype(&::workbook_add_worksheet) workbook_add_worksheet;
+    decltype(&::workbook_add_format) workbook_add_format;
+    decltype(&::format_set_bold) format_set_bold;
+    decltype(&::format_set_num_format) format_set_num_format;
+    decltype(&::worksheet_write_string) worksheet_write_string;
+    decltype(&::worksheet_write_number) worksheet_write_number;
+    decltype(&::worksheet_write_formula_num) worksheet_write_formula_num;
+    decltype(&::worksheet_set_column) worksheet_set_column;
+    decltype(&::lxw_strerror) lxw_strerror;
+};
+Lxw lxw;
+
+// Loads the library once; empty when it is there, else why not.
+QString LoadLxw()
+{
+    static const QString why = [] {
+        static QLibrary library(QStringLiteral("xlsxwriter"), 4);
+        if (!library.load())
+            return QStringLiteral("libxlsxwriter is missing (Debian: libxlsxwriter4): %1").arg(library.errorString());
+        bool all = true;
+        const auto resolve = [&all](auto &function, const char *name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+            all = all && function;
+        };
+        resolve(lxw.workbook_new, "workbook_new");
+        resolve(lxw.workbook_close, "workbook_close");
+        resolve(lxw.workbook_add_worksheet, "workbook_add_worksheet");
+        resolve(lxw.workbook_add_format, "workbook_add_format");
+        resolve(lxw.format_set_bold, "format_set_bold");
+        resolve(lxw.format_set_num_format, "format_set_num_format");
+        resolve(lxw.worksheet_write_string, "worksheet_write_string");
+        resolve(lxw.worksheet_write_number, "worksheet_write_number");
+        resolve(lxw.worksheet_write_formula_num, "worksheet_write_formula_num");
+        resolve(lxw.worksheet_set_column, "worksheet_set_column");
+        resolve(lxw.lxw_strerror, "lxw_strerror");
+        return all ? QString()
+                   : QStringLiteral("%1 is not the libxlsxwriter this program was built with.").arg(library.fileName());
+    }();
+    return why;
+}
 
 constexpr double MaxWidth = 60; // characters; a long description wraps in no spreadsheet
 
@@ -63,20 +115,20 @@ class Workbook
 {
 public:
     explicit Workbook(const QString &path)
-        : m_book(workbook_new(QFile::encodeName(path).constData()))
+        : m_book(lxw.workbook_new(QFile::encodeName(path).constData()))
     {
     }
     ~Workbook()
     {
         if (m_book)
-            workbook_close(m_book);
+            lxw.workbook_close(m_book);
     }
     Workbook(const Workbook &) = delete;
     Workbook &operator=(const Workbook &) = delete;
 
     lxw_workbook *get() const { return m_book; }
     // Writes the file and frees the workbook.
-    lxw_error close() { return workbook_close(std::exchange(m_book, nullptr)); }
+    lxw_error close() { return lxw.workbook_close(std::exchange(m_book, nullptr)); }
 
 private:
     lxw_workbook *m_book;
@@ -97,20 +149,20 @@ Formats MakeFormats(lxw_workbook *book, const FigureFormat &figures)
     const QByteArray kg = NumberFormat(figures.kgDecimals);
     const QByteArray money = NumberFormat(2);
     Formats f{};
-    f.bold = workbook_add_format(book);
-    format_set_bold(f.bold);
-    f.kg = workbook_add_format(book);
-    format_set_num_format(f.kg, kg.constData());
-    f.money = workbook_add_format(book);
-    format_set_num_format(f.money, money.constData());
-    f.totalKg = workbook_add_format(book);
-    format_set_num_format(f.totalKg, kg.constData());
-    format_set_bold(f.totalKg);
-    f.totalMoney = workbook_add_format(book);
-    format_set_num_format(f.totalMoney, money.constData());
-    format_set_bold(f.totalMoney);
-    f.perSquareMetre = workbook_add_format(book);
-    format_set_num_format(f.perSquareMetre, "General\" kg/m²\"");
+    f.bold = lxw.workbook_add_format(book);
+    lxw.format_set_bold(f.bold);
+    f.kg = lxw.workbook_add_format(book);
+    lxw.format_set_num_format(f.kg, kg.constData());
+    f.money = lxw.workbook_add_format(book);
+    lxw.format_set_num_format(f.money, money.constData());
+    f.totalKg = lxw.workbook_add_format(book);
+    lxw.format_set_num_format(f.totalKg, kg.constData());
+    lxw.format_set_bold(f.totalKg);
+    f.totalMoney = lxw.workbook_add_format(book);
+    lxw.format_set_num_format(f.totalMoney, money.constData());
+    lxw.format_set_bold(f.totalMoney);
+    f.perSquareMetre = lxw.workbook_add_format(book);
+    lxw.format_set_num_format(f.perSquareMetre, "General\" kg/m²\"");
     return f;
 }
 
@@ -127,20 +179,20 @@ public:
     {
         if (text.isEmpty())
             return;
-        worksheet_write_string(m_sheet, lxw_row_t(row), lxw_col_t(column), text.toUtf8().constData(), format);
+        lxw.worksheet_write_string(m_sheet, lxw_row_t(row), lxw_col_t(column), text.toUtf8().constData(), format);
         fit(column, text);
     }
     // `shown` is the figure as the sheet shows it, for the column's width.
     void number(int row, int column, double value, const QString &shown, lxw_format *format = nullptr)
     {
-        worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(column), value, format);
+        lxw.worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(column), value, format);
         fit(column, shown);
     }
     void sum(int row, int column, int first, int last, double value, const QString &shown, lxw_format *format)
     {
         const QByteArray formula
             = QStringLiteral("=SUM(%1%2:%1%3)").arg(ColumnName(column)).arg(first + 1).arg(last + 1).toUtf8();
-        worksheet_write_formula_num(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.constData(), format, value);
+        lxw.worksheet_write_formula_num(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.constData(), format, value);
         fit(column, shown);
     }
     // A number where the text is one, else the text as it was typed.
@@ -155,8 +207,8 @@ public:
     {
         for (int c = 0; c < JobSheet::ColumnCount; ++c) {
             if (m_widths[std::size_t(c)] > 0)
-                worksheet_set_column(m_sheet, lxw_col_t(c), lxw_col_t(c),
-                                     std::min(m_widths[std::size_t(c)] + 2, MaxWidth), nullptr);
+                lxw.worksheet_set_column(m_sheet, lxw_col_t(c), lxw_col_t(c),
+                                         std::min(m_widths[std::size_t(c)] + 2, MaxWidth), nullptr);
         }
     }
 
@@ -180,13 +232,13 @@ void WriteSheet(lxw_workbook *book, lxw_worksheet *ws, const JobSheet &sheet)
     Writer out(ws);
 
     // The top rows' captions are not measured: the columns are the lines'.
-    worksheet_write_string(ws, 0, 0, "Job", f.bold);
-    worksheet_write_string(ws, 0, 1, sheet.jobName().toUtf8().constData(), nullptr);
-    worksheet_write_string(ws, 1, 0, sheet.rateCaption().toUtf8().constData(), f.bold);
+    lxw.worksheet_write_string(ws, 0, 0, "Job", f.bold);
+    lxw.worksheet_write_string(ws, 0, 1, sheet.jobName().toUtf8().constData(), nullptr);
+    lxw.worksheet_write_string(ws, 1, 0, sheet.rateCaption().toUtf8().constData(), f.bold);
     if (const std::optional<double> rate = ParseNumber(sheet.sheetRate(), separator))
-        worksheet_write_number(ws, 1, 1, *rate, nullptr);
+        lxw.worksheet_write_number(ws, 1, 1, *rate, nullptr);
     else if (!sheet.sheetRate().isEmpty())
-        worksheet_write_string(ws, 1, 1, sheet.sheetRate().toUtf8().constData(), nullptr);
+        lxw.worksheet_write_string(ws, 1, 1, sheet.sheetRate().toUtf8().constData(), nullptr);
 
     const int header = XlsxFirstLineRow - 2;
     for (int c = 0; c < JobSheet::ColumnCount; ++c)
@@ -241,6 +293,8 @@ QString ExportXlsx(const JobSheet &sheet, const QString &path)
     if (!folder.isValid())
         return QStringLiteral("No folder for a temporary file: %1").arg(folder.errorString());
     const QString temporary = folder.filePath(QStringLiteral("sheet.xlsx"));
+    if (const QString why = LoadLxw(); !why.isEmpty())
+        return why;
     {
         const CNumbers numbers;
         if (!numbers.ok())
@@ -248,10 +302,10 @@ QString ExportXlsx(const JobSheet &sheet, const QString &path)
         Workbook book(temporary);
         if (!book.get())
             return QStringLiteral("The workbook could not be made.");
-        lxw_worksheet *ws = workbook_add_worksheet(book.get(), "Job sheet");
+        lxw_worksheet *ws = lxw.workbook_add_worksheet(book.get(), "Job sheet");
         WriteSheet(book.get(), ws, sheet);
         if (const lxw_error error = book.close(); error != LXW_NO_ERROR)
-            return QString::fromUtf8(lxw_strerror(error));
+            return QString::fromUtf8(lxw.lxw_strerror(error));
     }
     QFile written(temporary);
     if (!written.open(QIODevice::ReadOnly))

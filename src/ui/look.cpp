@@ -1,5 +1,7 @@
 #include "ui/look.h"
 
+#include "ui/workarounds.h"
+
 #include <QFontDatabase>
 #include <QFrame>
 #include <QProxyStyle>
@@ -68,8 +70,8 @@ Roles RolesOf(Kind kind)
 }
 
 // The tab control's look: tabs with the narrow padding of classic forms, so
-// that all eight fit the window side by side. Built on Fusion itself:
-// without a base a proxy
+// that all eight fit the window side by side, and the frame round the pages
+// drawn as start-up needs it. Built on Fusion itself: without a base a proxy
 // takes the desktop's style, which need not be the application's, and which
 // may be a proxy of its own whose drawing asks it, not this one, for the
 // padding, clipping the captions.
@@ -86,6 +88,15 @@ public:
         if (metric == PM_TabBarTabHSpace)
             return 16;
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_FrameTabWidget)
+            DrawPageFrame(*baseStyle(), option, painter, widget);
+        else
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 };
 

@@ -42,7 +42,8 @@ struct Look
 
 Look LookOn(const QWidget &widget, const ControlSpec &spec, const QPalette &colours);
 
-// Fusion with the tabs' narrow padding, built on `fusion`.
+// Fusion with the tabs' narrow padding and the page frame drawn as start-up
+// needs it, built on `fusion`.
 QStyle *NewMultiPageStyle(QStyle *fusion);
 
 } // namespace msweight
