@@ -5,6 +5,7 @@
 // worked out again.
 #include "catalogue/itemparser.h"
 #include "sheet/sheetfile.h"
+#include "sheetrows.h"
 
 #include <QtTest>
 
@@ -30,37 +31,6 @@ SheetLine ItemOf(QStringView text, std::vector<QString> inputs, QString mark = {
     line.mark = std::move(mark);
     line.description = std::move(description);
     return line;
-}
-
-// A row of the file, its cells named by column.
-QByteArray Row(const QHash<QString, QString> &cells)
-{
-    QStringList row;
-    for (QStringView column : SheetFileColumns())
-        row << cells.value(column.toString());
-    return row.join(u',').toUtf8() + "\r\n";
-}
-
-QByteArray Header()
-{
-    QStringList names;
-    for (QStringView column : SheetFileColumns())
-        names << column.toString();
-    return names.join(u',').toUtf8() + "\r\n";
-}
-
-// 6 m x 10 of MC - 75 x 40, 408 kg.
-QHash<QString, QString> ChannelRow()
-{
-    return {{u"Job"_s, u"Shed"_s},       {u"Item"_s, u"ISMC channel"_s}, {u"Size"_s, u"MC - 75 x 40"_s},
-            {u"Length (m)"_s, u"6"_s},   {u"Quantity"_s, u"10"_s},       {u"Unit weight (kg/m)"_s, u"6.8"_s},
-            {u"Weight (kg)"_s, u"408"_s}};
-}
-
-QHash<QString, QString> With(QHash<QString, QString> row, const QString &column, const QString &text)
-{
-    row[column] = text;
-    return row;
 }
 
 } // namespace

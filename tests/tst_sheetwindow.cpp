@@ -6,6 +6,7 @@
 #include "sheet/sheetfile.h"
 #include "sheet/sheetkeys.h"
 #include "sheet/sheetwindow.h"
+#include "sheetrows.h"
 #include "ui/layout.h"
 
 #include <QClipboard>
@@ -30,43 +31,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A row of the file, its cells named by column.
-QByteArray Row(const QHash<QString, QString> &cells)
-{
-    QStringList row;
-    for (QStringView column : SheetFileColumns())
-        row << cells.value(column.toString());
-    return row.join(u',').toUtf8() + "\r\n";
-}
-
-QByteArray Header()
-{
-    QStringList names;
-    for (QStringView column : SheetFileColumns())
-        names << column.toString();
-    return names.join(u',').toUtf8() + "\r\n";
-}
-
 // The offscreen platform says, each time a window changes, what it cannot do.
 QtMessageHandler ShownMessages = nullptr;
 void QuietPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (!message.startsWith(u"This plugin does not support"_s))
         ShownMessages(type, context, message);
-}
-
-// 6 m x 10 of MC - 75 x 40, 408 kg.
-QHash<QString, QString> ChannelRow()
-{
-    return {{u"Job"_s, u"Shed"_s},       {u"Item"_s, u"ISMC channel"_s}, {u"Size"_s, u"MC - 75 x 40"_s},
-            {u"Length (m)"_s, u"6"_s},   {u"Quantity"_s, u"10"_s},       {u"Unit weight (kg/m)"_s, u"6.8"_s},
-            {u"Weight (kg)"_s, u"408"_s}};
-}
-
-QHash<QString, QString> With(QHash<QString, QString> row, const QString &column, const QString &text)
-{
-    row[column] = text;
-    return row;
 }
 
 } // namespace
