@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
@@ -115,14 +116,18 @@ void FitColumns(QTableView *view)
         // The heading in two lines, broken where they are narrowest, or the
         // figure, whichever is wider.
         const QStringList words = view->model()->headerData(want.column, Qt::Horizontal).toString().split(u' ');
-        const QFontMetrics heading = header->fontMetrics();
+        // The style may draw headings bold, inside margins of its own.
+        QFont bold = header->font();
+        bold.setBold(true);
+        const QFontMetrics heading(bold);
+        const int headingMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
         int twoLines = heading.horizontalAdvance(words.join(u' '));
         for (qsizetype split = 1; split < words.size(); ++split)
             twoLines = std::min(twoLines,
                                 std::max(heading.horizontalAdvance(words.mid(0, split).join(u' ')),
                                          heading.horizontalAdvance(words.mid(split).join(u' '))));
         const int figure = want.widest ? view->fontMetrics().horizontalAdvance(QLatin1String(want.widest)) : 0;
-        return std::max({want.want * character, figure, twoLines}) + margin;
+        return std::max({want.want * character + margin, figure + margin, twoLines + headingMargin + 2});
     };
 
     int wants[JobSheet::ColumnCount] = {};
