@@ -1,6 +1,7 @@
 #include "sheet/cutresults.h"
 
 #include "numtext/numtext.h"
+#include "sheet/sheetexport.h"
 #include "sheet/sheetline.h"
 
 #include <QLocale>
@@ -65,16 +66,6 @@ QString PiecesText(const CutRequest &request, const QList<int> &pieces, QStringV
         i += run;
     }
     return parts.join(QLatin1String(" + "));
-}
-
-QString Cleaned(QString cell)
-{
-    // A tab or a line break would start another cell.
-    for (QChar &ch : cell) {
-        if (ch == u'\t' || ch == u'\n' || ch == u'\r')
-            ch = u' ';
-    }
-    return cell;
 }
 
 } // namespace
@@ -342,28 +333,14 @@ Printout CutPlanPrintout(const PurchaseModel &purchases, const CutPlanModel &bar
 
 std::unique_ptr<QMimeData> TableCells(const QAbstractItemModel &model)
 {
-    QString tsv;
-    QString html = QStringLiteral("<table>");
-    const auto row = [&](const auto &cellAt) {
-        html += QStringLiteral("<tr>");
-        for (int c = 0; c < model.columnCount(); ++c) {
-            const QString cell = cellAt(c);
-            html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
-            if (c > 0)
-                tsv += u'\t';
-            tsv += Cleaned(cell);
-        }
-        html += QStringLiteral("</tr>");
-        tsv += u'\n';
-    };
-    row([&](int c) { return model.headerData(c, Qt::Horizontal).toString(); });
-    for (int r = 0; r < model.rowCount(); ++r)
-        row([&](int c) { return model.index(r, c).data().toString(); });
-    html += QStringLiteral("</table>");
-    auto mime = std::make_unique<QMimeData>();
-    mime->setText(tsv);
-    mime->setHtml(html);
-    return mime;
+    std::vector<QStringList> rows(std::size_t(model.rowCount()) + 1);
+    for (int c = 0; c < model.columnCount(); ++c)
+        rows.front() << model.headerData(c, Qt::Horizontal).toString();
+    for (int r = 0; r < model.rowCount(); ++r) {
+        for (int c = 0; c < model.columnCount(); ++c)
+            rows[std::size_t(r) + 1] << model.index(r, c).data().toString();
+    }
+    return CellsMimeData(rows);
 }
 
 } // namespace msweight
