@@ -367,7 +367,9 @@ void JobSheet::replace(SheetContents contents)
     m_jobName = std::move(contents.jobName);
     m_sheetRate = std::move(contents.sheetRate);
     const bool large = m_lines.size() > 10'000;
-    m_lines = {}; // its room too, which a larger sheet took
+    // Its room too, which a larger sheet took: `= {}` would assign an empty
+    // list and keep the capacity.
+    std::vector<Entry>().swap(m_lines);
 #ifdef __GLIBC__
     // The C library keeps what a large sheet's many small strings took for
     // the process; hand it back to the system.
