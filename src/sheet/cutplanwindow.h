@@ -63,6 +63,8 @@ private:
     void showGroups();
     void showSettings();
     void commitSettings();
+    // The sheet's settings of the group, else the last used on this computer.
+    CutSettings settingsOf(const CutGroup &group) const;
     void finished();
     void copy();
     void showNotes();
