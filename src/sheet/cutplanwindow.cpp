@@ -189,6 +189,7 @@ CutPlanWindow::CutPlanWindow(JobSheet &sheet, SheetWindow::Dialogs dialogs, QWid
         }
     };
     connect(&m_sheet, &JobSheet::totalsChanged, this, changed);
+    connect(&m_sheet, &QAbstractItemModel::modelReset, this, [this] { m_defaults.clear(); });
     connect(&m_sheet, &QAbstractItemModel::modelReset, this, changed);
     connect(&m_sheet, &QAbstractItemModel::rowsMoved, this, changed);
     // The groups stay as they are; the current one's boxes show the change.
@@ -310,8 +311,13 @@ void CutPlanWindow::commitSettings()
 
 CutSettings CutPlanWindow::settingsOf(const CutGroup &group) const
 {
-    const auto found = m_sheet.cutSettings().constFind(group.key());
-    return found != m_sheet.cutSettings().cend() ? *found : LoadCutSettings(group, m_sheet.separator());
+    const QString key = group.key();
+    if (const auto found = m_sheet.cutSettings().constFind(key); found != m_sheet.cutSettings().cend())
+        return *found;
+    auto known = m_defaults.constFind(key);
+    if (known == m_defaults.cend())
+        known = m_defaults.insert(key, LoadCutSettings(group, m_sheet.separator()));
+    return *known;
 }
 
 bool CutPlanWindow::workOut()

@@ -10,6 +10,7 @@
 #include "sheet/sheetwindow.h"
 
 #include <QFutureWatcher>
+#include <QHash>
 #include <QWidget>
 
 #include <atomic>
@@ -63,7 +64,8 @@ private:
     void showGroups();
     void showSettings();
     void commitSettings();
-    // The sheet's settings of the group, else the last used on this computer.
+    // The sheet's settings of the group, else the last used on this computer
+    // as they were when the window first showed the sheet's group.
     CutSettings settingsOf(const CutGroup &group) const;
     void finished();
     void copy();
@@ -76,6 +78,9 @@ private:
     PurchaseModel m_purchases;
     CutPlanModel m_bars;
     QList<int> m_leftOut;
+    // Read once for each sheet: a change saves new ones, and undone the
+    // sheet has none again, but must show the ones before.
+    mutable QHash<QString, CutSettings> m_defaults;
     bool m_planned = false; // the models hold a plan, not only the groups
     bool m_stale = false;   // the sheet changed since
     bool m_working = false;
