@@ -298,8 +298,8 @@ void CutPlanWindow::commitSettings()
     const CutGroup &group = m_purchases.plans()[std::size_t(row)].group;
     const CutSettings settings{m_stock->text(), m_offcuts->text(), m_kerf->text(), m_minOffcut->text(),
                                m_timeLimit->text()};
-    // The sheet's first, whose change shows them again; and the defaults of
-    // the next sheet that has none.
+    // On the sheet, one change that Undo takes back; in QSettings, the
+    // defaults of the next sheet that has none.
     if (settings != settingsOf(group))
         m_sheet.setCutSettings(group.key(), settings, group.title());
     if (settings != LoadCutSettings(group, m_sheet.separator()))

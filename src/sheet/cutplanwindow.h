@@ -78,8 +78,8 @@ private:
     PurchaseModel m_purchases;
     CutPlanModel m_bars;
     QList<int> m_leftOut;
-    // Read once for each sheet: a change saves new ones, and undone the
-    // sheet has none again, but must show the ones before.
+    // The defaults as first read for the sheet shown: a change saves new
+    // ones, yet once it is undone the boxes must show those before it.
     mutable QHash<QString, CutSettings> m_defaults;
     bool m_planned = false; // the models hold a plan, not only the groups
     bool m_stale = false;   // the sheet changed since
