@@ -7,6 +7,7 @@
 // And the sheet as a PDF, painted page by page, whose goal is under 0.3 s
 // for 1,000 lines and under 2 s for 10,000.
 #include "catalogue/itemparser.h"
+#include "sheet/cutgroups.h"
 #include "sheet/itemline.h"
 #include "sheet/printout.h"
 #include "sheet/sheetexport.h"
@@ -92,6 +93,17 @@ SheetContents LargeSheet(int lines = Lines)
     return contents;
 }
 
+SheetContents WithCutSettings(SheetContents contents)
+{
+    for (const SheetLine &line : contents.lines) {
+        if (const std::optional<QString> key = CutGroupKey(line))
+            contents.cutSettings.insert(*key,
+                                        {QStringLiteral("12 x 40; 6"), QStringLiteral("3.5 x 2"), QStringLiteral("3"),
+                                         QStringLiteral("0.5"), QStringLiteral("2")});
+    }
+    return contents;
+}
+
 // The offscreen platform writes a warning each time a window's size limits
 // change; writing them would be most of what is timed.
 QtMessageHandler Shown = nullptr;
@@ -129,7 +141,9 @@ private slots:
     void editLine_data();
     void editLine();
     void totals();
+    void save_data();
     void save();
+    void open_data();
     void open();
     void openLarge();
     void pdf_data();
@@ -209,8 +223,20 @@ void BenchSheet::totals()
     QVERIFY(!text.isEmpty());
 }
 
+// Without the cutting settings, and with settings for every group, whose
+// five cells each of the group's lines carries.
+void BenchSheet::save_data()
+{
+    QTest::addColumn<bool>("settings");
+    QTest::newRow("no cutting settings") << false;
+    QTest::newRow("every group's cutting settings") << true;
+}
+
 void BenchSheet::save()
 {
+    QFETCH(bool, settings);
+    if (settings)
+        window->sheet().replace(WithCutSettings(window->sheet().contents()));
     const QString path = dir.filePath(QStringLiteral("bench.csv"));
     QBENCHMARK
     {
@@ -218,8 +244,16 @@ void BenchSheet::save()
     }
 }
 
+void BenchSheet::open_data()
+{
+    save_data();
+}
+
 void BenchSheet::open()
 {
+    QFETCH(bool, settings);
+    if (settings)
+        window->sheet().replace(WithCutSettings(window->sheet().contents()));
     const QString path = dir.filePath(QStringLiteral("open.csv"));
     QVERIFY(window->saveTo(path));
     const SheetContents saved = window->sheet().contents();

@@ -2,6 +2,7 @@
 // the sheet by its key, settings typed, the plan worked out off the window's
 // thread and read back from its tables, Cancel keeping the plan before, and
 // the purchase list copied as cells.
+#include "sheet/cutgroups.h"
 #include "sheet/cutplanwindow.h"
 #include "sheet/sheetwindow.h"
 
@@ -30,6 +31,7 @@ private slots:
 
     void settingsChangeThePlan_data();
     void settingsChangeThePlan();
+    void settingsGoWithTheSheet();
     void cancelKeepsThePlanBefore();
     void copiesThePurchaseList();
 
@@ -176,6 +178,35 @@ void TestCutPlanWindow::settingsChangeThePlan()
     QCOMPARE(part<QLineEdit>("Kerf")->text(), kerf);
     workOut();
     QCOMPARE(purchased(), purchase);
+}
+
+// Typed, they are a change to the sheet and its contents; a sheet opened
+// shows its own, or without any the last used.
+void TestCutPlanWindow::settingsGoWithTheSheet()
+{
+    JobSheet &sheet = window->sheet();
+    workOut();
+    sheet.undoStack().setClean();
+    type(part("Kerf"), u"5"_s);
+    QVERIFY(!sheet.undoStack().isClean());
+    QCOMPARE(part<QLabel>("PlanNotes")->text().section(u'\n', 0, 0),
+             u"The sheet has changed since this plan was worked out: press F5 for a new one."_s);
+    const QString key = *CutGroupKey(sheet.line(0));
+    QCOMPARE(sheet.contents().cutSettings.value(key), (CutSettings{u"12"_s, {}, u"5"_s, u"0.5"_s, u"2"_s}));
+    // Undone, the sheet has none, and the boxes show what it had.
+    sheet.undoStack().undo();
+    QVERIFY(sheet.undoStack().isClean());
+    QCOMPARE(part<QLineEdit>("Kerf")->text(), u"3"_s);
+
+    SheetContents other = sheet.contents();
+    other.cutSettings.insert(key, {u"6"_s, u"2 x 3"_s, u"1"_s, u"0.2"_s, u"4"_s});
+    sheet.replace(other);
+    QCOMPARE(part<QLineEdit>("StockLengths")->text(), u"6"_s);
+    QCOMPARE(part<QLineEdit>("Offcuts")->text(), u"2 x 3"_s);
+    QCOMPARE(part<QLineEdit>("TimeLimit")->text(), u"4"_s);
+    other.cutSettings.clear();
+    sheet.replace(other);
+    QCOMPARE(part<QLineEdit>("Kerf")->text(), u"5"_s);
 }
 
 void TestCutPlanWindow::cancelKeepsThePlanBefore()

@@ -3,6 +3,7 @@
 // with a comma as the decimal separator; figures as the locale writes them;
 // the workbook for spreadsheets read back.
 #include "catalogue/itemparser.h"
+#include "sheet/cutgroups.h"
 #include "sheet/itemline.h"
 #include "sheet/jobsheet.h"
 #include "sheet/sheetexport.h"
@@ -115,6 +116,28 @@ void TestJobSheet::editsUndoAndTotals()
     QCOMPARE(Cell(sheet, 0, JobSheet::ItemColumn), u"ISMB beam"_s);
     sheet.undoStack().undo();
     QCOMPARE(Cell(sheet, 0, JobSheet::ItemColumn), u"ISMC channel"_s);
+
+    // A group's cutting settings are a change like any other; deleting the
+    // group's lines keeps them, for Undo to find.
+    const QString channels = *CutGroupKey(sheet.line(0));
+    const CutSettings before{u"6"_s, {}, u"3"_s, u"0.5"_s, u"2"_s};
+    sheet.setCutSettings(channels, before, u"ISMC channel MC - 75 x 40"_s);
+    sheet.undoStack().setClean();
+    QSignalSpy settingsShown(&sheet, &JobSheet::cutSettingsChanged);
+    sheet.setCutSettings(channels, before, u"ISMC channel MC - 75 x 40"_s);
+    QVERIFY(sheet.undoStack().isClean());
+    sheet.setCutSettings(channels, {u"12 x 4"_s, {}, u"3"_s, u"0.5"_s, u"2"_s}, u"ISMC channel MC - 75 x 40"_s);
+    QCOMPARE(sheet.undoStack().undoText(), u"Cutting settings of ISMC channel MC - 75 x 40"_s);
+    QVERIFY(!sheet.undoStack().isClean());
+    sheet.removeLines({0});
+    QCOMPARE(sheet.contents().cutSettings.value(channels).stock, u"12 x 4"_s);
+    sheet.undoStack().undo();
+    sheet.undoStack().undo();
+    QVERIFY(sheet.undoStack().isClean());
+    QCOMPARE(sheet.contents().cutSettings, (QMap<QString, CutSettings>{{channels, before}}));
+    QCOMPARE(settingsShown.size(), 2);
+    sheet.undoStack().undo();
+    QVERIFY(sheet.cutSettings().isEmpty());
 
     while (sheet.undoStack().canUndo())
         sheet.undoStack().undo();

@@ -4,6 +4,7 @@
 // naming its line and column, and a weight that disagrees with its inputs is
 // worked out again.
 #include "catalogue/itemparser.h"
+#include "sheet/cutgroups.h"
 #include "sheet/sheetfile.h"
 #include "sheetrows.h"
 
@@ -31,6 +32,25 @@ SheetLine ItemOf(QStringView text, std::vector<QString> inputs, QString mark = {
     line.mark = std::move(mark);
     line.description = std::move(description);
     return line;
+}
+
+// The contents with `settings` for the group of each of `lines`.
+SheetContents WithSettings(SheetContents contents, std::initializer_list<std::pair<int, CutSettings>> settings)
+{
+    for (const auto &[line, of] : settings)
+        contents.cutSettings.insert(*CutGroupKey(contents.lines[std::size_t(line)]), of);
+    return contents;
+}
+
+// The settings read, a group a line: "key: stock | offcuts | kerf | ...".
+QStringList SettingsText(const SheetContents &contents)
+{
+    QStringList text;
+    for (auto at = contents.cutSettings.cbegin(); at != contents.cutSettings.cend(); ++at) {
+        const CutSettings &s = at.value();
+        text << at.key() + u": "_s + QStringList{s.stock, s.offcuts, s.kerfMm, s.minOffcutM, s.timeLimitS}.join(u" | ");
+    }
+    return text;
 }
 
 } // namespace
@@ -96,6 +116,29 @@ void TestSheetFile::roundTrip_data()
                                                           ItemOf(u"cast iron PL 10", {u"1,2"_s, u"0,8"_s, u"2"_s}),
                                                           ItemOf(u"1 1/2 inch heavy pipe", {u"6"_s, u"1.5"_s})}}
                                         << QString();
+    // Each group's settings on each of its lines; a plate has none.
+    QTest::newRow("cutting settings") << u"."_s
+                                      << WithSettings(
+                                             SheetContents{u"Shed"_s,
+                                                           {},
+                                                           {Line(u"ISMC channel", "OptionButton1", {u"6"_s, u"10"_s}),
+                                                            Line(u"Plate", "OptionButton29", {u"2"_s, u"1"_s, u"3"_s}),
+                                                            Line(u"ISMC channel", "OptionButton1", {u"2.5"_s, u"4"_s}),
+                                                            Line(u"Round bar", "OptionButton40", {u"2"_s, u"6"_s})}},
+                                             {{0, {u"12 x 4; 6"_s, u"3.5 x 2;2.2"_s, u"3"_s, u"0.5"_s, u"2"_s}},
+                                              {3, {u"6"_s, {}, u"1,5"_s, u"x"_s, u"0.25"_s}}})
+                                      << QString();
+    // Lists and numbers go in with '.', read back with ','; a '.' that does
+    // not read where ',' is the separator comes back as typed.
+    QTest::newRow("cutting settings with a comma")
+        << u","_s
+        << WithSettings(SheetContents{u"Halle 3"_s,
+                                      {},
+                                      {Line(u"Round bar", "OptionButton40", {u"2"_s, u"6,5"_s}),
+                                       Line(u"ISA angle", "OptionButton141", {u"1,5"_s, u"2"_s})}},
+                        {{0, {u"12,5 x 4; 6"_s, u"3,5 x 2; 2,2"_s, u"2,5"_s, u"0,5"_s, u"1,5"_s}},
+                         {1, {u"6.5; 12"_s, {}, u"3.5"_s, u"0,5"_s, u"2"_s}}})
+        << QString();
     QTest::newRow("nothing but a job") << u","_s << SheetContents{u"-"_s, u"'"_s, {}} << QString();
     QTest::newRow("a rate per tonne") << u","_s
                                       << SheetContents{u"Shed"_s,
@@ -121,7 +164,9 @@ void TestSheetFile::roundTrip_data()
     for (const QString &lead : {u"="_s, u"+"_s, u"-"_s, u"@"_s, u"\t"_s, u"\r"_s, u"'"_s}) {
         const QString text = lead + u"1+1"_s;
         QTest::newRow(qPrintable(u"formula after U+%1"_s.arg(int(lead.front().unicode()), 4, 16, QChar(u'0'))))
-            << u"."_s << SheetContents{text, text, {Line(u"ISMC channel", "OptionButton1", {text, text}, text)}}
+            << u"."_s
+            << WithSettings(SheetContents{text, text, {Line(u"ISMC channel", "OptionButton1", {text, text}, text)}},
+                            {{0, {text, text, text, text, text}}})
             << text;
     }
 }
@@ -136,7 +181,7 @@ void TestSheetFile::roundTrip()
     const QByteArray file = WriteSheet(contents, separator);
     // Written only after an apostrophe, which keeps it text.
     if (!formula.isEmpty()) {
-        QVERIFY(file.count(formula.toUtf8()) >= 5);
+        QVERIFY(file.count(formula.toUtf8()) >= 10);
         QCOMPARE(file.count(formula.toUtf8()), file.count("'" + formula.toUtf8()));
     }
     const auto read = ReadSheet(file, separator);
@@ -148,40 +193,48 @@ void TestSheetFile::roundTrip()
 
 void TestSheetFile::spreadsheetReadsIt()
 {
-    const SheetContents contents{u"=cmd|' /C calc'!A0"_s,
-                                 {},
-                                 {Line(u"ISMC channel", "OptionButton1", {u"-6,5"_s, u"10"_s}, u"@SUM(1)"_s),
-                                  Line(u"Flange", nullptr, {u"1,2"_s, u"0,8"_s, u"10"_s, u"2"_s}, u"3"_s),
-                                  Line(u"Plate", "OptionButton29", {u"1"_s, u"2"_s, u"1"_s})}};
+    SheetContents contents{u"=cmd|' /C calc'!A0"_s,
+                           {},
+                           {Line(u"ISMC channel", "OptionButton1", {u"-6,5"_s, u"10"_s}, u"@SUM(1)"_s),
+                            Line(u"Flange", nullptr, {u"1,2"_s, u"0,8"_s, u"10"_s, u"2"_s}, u"3"_s),
+                            Line(u"Plate", "OptionButton29", {u"1"_s, u"2"_s, u"1"_s})}};
+    contents = WithSettings(contents, {{0, {u"12,5 x 4; 6"_s, {}, u"1,5"_s, u"0,5"_s, u"2"_s}}});
+    // A group whose lines were deleted keeps its settings, but the file has
+    // them only for groups with lines.
+    contents.cutSettings.insert(u"0|ISMB beam|MB - 100|IS 808:1964|steel"_s, {u"9"_s, {}, u"9"_s, u"9"_s, u"9"_s});
     const QByteArray file = WriteSheet(contents, u",");
     QVERIFY(file.startsWith("\xEF\xBB\xBF"));
     const QList<QByteArray> records = file.mid(3).split('\n');
     QCOMPARE(records.size(), 6); // the last one empty after the final line break
     for (qsizetype i = 0; i + 1 < records.size(); ++i)
         QVERIFY(records[i].endsWith('\r'));
-    QCOMPARE(records[0], "#msweight job sheet 3\r");
+    QCOMPARE(records[0], "#msweight job sheet 4\r");
     QCOMPARE(records[1],
              "Job,Item,Size,Length (m),Width (m),Outer diameter (m),Inner diameter (m),Diameter (m),"
              "Height (m),Thickness (mm),Quantity,Unit weight (kg/m),Weight (kg),Rate,Sheet rate,Amount,"
-             "Mark,Description,Standard,Material,Density (kg/m3),Rate per\r");
+             "Mark,Description,Standard,Material,Density (kg/m3),Rate per,Stock lengths (m),Offcuts in stock (m),"
+             "Kerf (mm),Shortest offcut kept (m),Time limit (s)\r");
     // Texts that would be formulas are kept text; numbers stay numbers, with
-    // a point.
-    QCOMPARE(records[2], "'=cmd|' /C calc'!A0,ISMC channel,MC - 75 x 40,-6.5,,,,,,,10,6.8,-442,'@SUM(1),,,,,,,,kg\r");
-    QCOMPARE(records[3], "'=cmd|' /C calc'!A0,Flange,,,,1.2,0.8,,,10,2,,98.596,3,,295.79,,,,,,kg\r");
+    // a point, and the cutting settings as the program's settings keep them.
+    QCOMPARE(records[2],
+             "'=cmd|' /C calc'!A0,ISMC channel,MC - 75 x 40,-6.5,,,,,,,10,6.8,-442,'@SUM(1),,,,,,,,kg,"
+             "12.5 x 4; 6,,1.5,0.5,2\r");
+    QCOMPARE(records[3], "'=cmd|' /C calc'!A0,Flange,,,,1.2,0.8,,,10,2,,98.596,3,,295.79,,,,,,kg,,,,,\r");
     // A plate's size is its thickness: 10 mm, 78.5 kg/m2.
-    QCOMPARE(records[4], "'=cmd|' /C calc'!A0,Plate,10 mm,2,1,,,,,10,1,78.5,157,,,,,,,,,kg\r");
+    QCOMPARE(records[4], "'=cmd|' /C calc'!A0,Plate,10 mm,2,1,,,,,10,1,78.5,157,,,,,,,,,kg,,,,,\r");
 }
 
 void TestSheetFile::read_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("why");         // empty where the file is read
-    QTest::addColumn<QStringList>("weights"); // the lines' weights as read
-    QTest::addColumn<QList<int>>("reworked"); // the sheet's lines worked out again
+    QTest::addColumn<QString>("why");          // empty where the file is read
+    QTest::addColumn<QStringList>("weights");  // the lines' weights as read
+    QTest::addColumn<QList<int>>("reworked");  // the sheet's lines worked out again
+    QTest::addColumn<QStringList>("settings"); // SettingsText of the sheet read
 
     const QByteArray good = Row(ChannelRow());
     const auto refused = [&](const char *name, const QByteArray &file, const QString &why) {
-        QTest::newRow(name) << file << why << QStringList() << QList<int>();
+        QTest::newRow(name) << file << why << QStringList() << QList<int>() << QStringList();
     };
     refused("not UTF-8",
             Header() + good
@@ -209,7 +262,7 @@ void TestSheetFile::read_data()
             u"Line 1, column 16: \"Colour\" is not a column of a job sheet."_s);
     refused("a missing column", Header().replace(",Amount", ""), u"Line 1: the column \"Amount\" is missing."_s);
     refused("too few fields", Header() + "Shed,ISMC channel,MC - 75 x 40\r\n",
-            u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 22 columns."_s);
+            u"Line 2, column 4 (Length (m)): the line has 3 fields where the first line names 27 columns."_s);
     refused("a text where a number must be", Header() + Row(With(ChannelRow(), u"Weight (kg)"_s, u"heavy"_s)),
             u"Line 2, column 13 (Weight (kg)): \"heavy\" is not a number."_s);
     refused("an input the item does not take", Header() + Row(With(ChannelRow(), u"Diameter (m)"_s, u"2"_s)),
@@ -223,9 +276,9 @@ void TestSheetFile::read_data()
             Header() + good + Row(With(ChannelRow(), u"Quantity"_s, QString(32768, u'1'))),
             u"Line 3, column 11 (Quantity): the text has 32768 characters, more than the 32767 a box takes."_s);
 
-    refused("a later version", "#msweight job sheet 4\r\n" + Header() + good,
-            u"Line 1, column 1: the file is a job sheet of version 4, written by a later msweight; this one reads "
-            u"versions up to 3."_s);
+    refused("a later version", "#msweight job sheet 5\r\n" + Header() + good,
+            u"Line 1, column 1: the file is a job sheet of version 5, written by a later msweight; this one reads "
+            u"versions up to 4."_s);
     const QHash<QString, QString> plate{
         {u"Job"_s, u"Shed"_s},    {u"Item"_s, u"Plate"_s}, {u"Size"_s, u"10 mm"_s},       {u"Length (m)"_s, u"2"_s},
         {u"Width (m)"_s, u"1"_s}, {u"Quantity"_s, u"1"_s}, {u"Thickness (mm)"_s, u"10"_s}};
@@ -236,6 +289,27 @@ void TestSheetFile::read_data()
             u"Line 2, column 22 (Rate per): \"lb\" is not a unit of a rate: write kg or t."_s);
     refused("rates per two units", Header() + good + Row(With(ChannelRow(), u"Rate per"_s, u"t"_s)),
             u"Line 3, column 22 (Rate per): \"t\" differs from the rate's unit on line 2."_s);
+    const auto withSettings = [](QHash<QString, QString> row, const QStringList &cells) {
+        const QStringList columns{u"Stock lengths (m)"_s, u"Offcuts in stock (m)"_s, u"Kerf (mm)"_s,
+                                  u"Shortest offcut kept (m)"_s, u"Time limit (s)"_s};
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            row[columns[i]] = cells.value(i);
+        return row;
+    };
+    const QStringList settings{u"12;6"_s, {}, u"3"_s, u"0.5"_s, u"2"_s};
+    refused("two settings of one group",
+            Header() + Row(withSettings(ChannelRow(), settings)) + good
+                + Row(withSettings(ChannelRow(), {u"12;6"_s, {}, u"3"_s, u"0.5"_s, u"2.5"_s})),
+            u"Line 4, column 27 (Time limit (s)): \"2.5\" differs from the settings of its group on line 2."_s);
+    refused("settings of a plate", Header() + Row(withSettings(plate, {{}, u"2"_s})),
+            u"Line 2, column 24 (Offcuts in stock (m)): a Plate has no cut length, but \"2\" is given."_s);
+    // A line without settings takes its group's; the file's texts as typed.
+    QTest::newRow("a file of version 4")
+        << "#msweight job sheet 4\r\n" + Header() + good
+            + Row(withSettings(ChannelRow(), {u"12 x 4;6"_s, {}, u"'-3"_s, u"0.5"_s, u"1e1"_s}))
+            + Row(withSettings(ChannelRow(), {u"12 x 4;6"_s, {}, u"'-3"_s, u"0.5"_s, u"1e1"_s}))
+        << QString() << QStringList{u"408"_s, u"408"_s, u"408"_s} << QList<int>()
+        << QStringList{u"0|ISMC channel|MC - 75 x 40|IS 808:1964|steel: 12 x 4;6 |  | -3 | 0.5 | 1e1"_s};
     // As the program wrote it before items and versions: no version row, no
     // columns after Amount.
     QTest::newRow("a file of version 1") << QByteArray(
@@ -244,7 +318,8 @@ void TestSheetFile::read_data()
         "Sheet rate,Amount\r\n"
         "Shed,ISMC channel,MC - 75 x 40,6,,,,,,,10,6.8,408,,2.5,1020.00\r\n"
         "Shed,Flange,,,,1.2,0.8,,,10,2,,98.596,3,2.5,295.79\r\n")
-                                         << QString() << QStringList{u"408"_s, u"98.596"_s} << QList<int>();
+                                         << QString() << QStringList{u"408"_s, u"98.596"_s} << QList<int>()
+                                         << QStringList();
     // As the program wrote it before the rate's unit: rates per kg.
     QTest::newRow("a file of version 2") << QByteArray(
         "\xEF\xBB\xBF#msweight job sheet 2\r\n"
@@ -252,13 +327,22 @@ void TestSheetFile::read_data()
         "Height (m),Thickness (mm),Quantity,Unit weight (kg/m),Weight (kg),Rate,Sheet rate,Amount,"
         "Mark,Description,Standard,Material,Density (kg/m3)\r\n"
         "Shed,Plate,10 mm,2,1,,,,,,1,,157,,2.5,392.50,,,,,\r\n")
-                                         << QString() << QStringList{u"157"_s} << QList<int>();
-    QTest::newRow("a cell as long as a box takes") << Header() + Row(With(ChannelRow(), u"Job"_s, QString(32767, u'j')))
-                                                   << QString() << QStringList{u"408"_s} << QList<int>();
+                                         << QString() << QStringList{u"157"_s} << QList<int>() << QStringList();
+    // As the program wrote it before the cutting settings.
+    QTest::newRow("a file of version 3") << QByteArray(
+        "\xEF\xBB\xBF#msweight job sheet 3\r\n"
+        "Job,Item,Size,Length (m),Width (m),Outer diameter (m),Inner diameter (m),Diameter (m),"
+        "Height (m),Thickness (mm),Quantity,Unit weight (kg/m),Weight (kg),Rate,Sheet rate,Amount,"
+        "Mark,Description,Standard,Material,Density (kg/m3),Rate per\r\n"
+        "Shed,ISMC channel,MC - 75 x 40,6,,,,,,,10,6.8,408,,2.5,1020.00,,,,,,kg\r\n")
+                                         << QString() << QStringList{u"408"_s} << QList<int>() << QStringList();
+    QTest::newRow("a cell as long as a box takes")
+        << Header() + Row(With(ChannelRow(), u"Job"_s, QString(32767, u'j'))) << QString() << QStringList{u"408"_s}
+        << QList<int>() << QStringList();
     QTest::newRow("weights that disagree")
         << Header() + good + Row(With(ChannelRow(), u"Weight (kg)"_s, u"400"_s))
             + Row(With(ChannelRow(), u"Weight (kg)"_s, u"408.0"_s)) + Row(With(ChannelRow(), u"Weight (kg)"_s, {}))
-        << QString() << QStringList{u"408"_s, u"408"_s, u"408"_s, u"408"_s} << QList<int>{2, 4};
+        << QString() << QStringList{u"408"_s, u"408"_s, u"408"_s, u"408"_s} << QList<int>{2, 4} << QStringList();
 }
 
 void TestSheetFile::read()
@@ -267,6 +351,7 @@ void TestSheetFile::read()
     QFETCH(QString, why);
     QFETCH(QStringList, weights);
     QFETCH(QList<int>, reworked);
+    QFETCH(QStringList, settings);
 
     const auto read = ReadSheet(file, u"."_s);
     if (!why.isEmpty()) {
@@ -282,6 +367,7 @@ void TestSheetFile::read()
         read_ << NumberToText(*WorkOut(line, sheet.contents.sheetRate, u".").weight, u".");
     QCOMPARE(read_, weights);
     QCOMPARE(sheet.reworked, reworked);
+    QCOMPARE(SettingsText(sheet.contents), settings);
 }
 
 // A long file tells how far reading has come, and stops at the caller's word.

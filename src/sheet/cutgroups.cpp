@@ -131,9 +131,26 @@ std::optional<CutPiece> PieceOf(const JobSheet &sheet, int row, QString &fault)
 
 } // namespace
 
-QString CutGroup::key() const
+namespace {
+
+QString Key(CutKind kind, const QString &item, const QString &size, const QString &edition, const QString &material)
 {
     return QStringList{QString::number(int(kind)), item, size, edition, material}.join(u'|');
+}
+
+} // namespace
+
+QString CutGroup::key() const
+{
+    return Key(kind, item, size, edition, material);
+}
+
+std::optional<QString> CutGroupKey(const SheetLine &line)
+{
+    const std::optional<CutSource> source = SourceOf(line);
+    if (!source)
+        return std::nullopt;
+    return Key(source->kind, source->item, source->size, source->edition, source->material);
 }
 
 QString CutGroup::title() const

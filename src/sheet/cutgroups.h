@@ -53,6 +53,10 @@ struct CutGrouping
 // number puts a fault on its group; a quantity of 0 gives no pieces.
 CutGrouping CutGroups(const JobSheet &sheet);
 
+// The key of the group `line` belongs to (CutGroup::key()); nothing for a
+// line without a cut length.
+std::optional<QString> CutGroupKey(const SheetLine &line);
+
 // A decimal text, read with `separator` as the boxes read numbers, in whole
 // micrometres of `unit` (MicrometresPerMetre, MicrometresPerMillimetre),
 // exactly from its digits, rounded to the nearest micrometre (halves away

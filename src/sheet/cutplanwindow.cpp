@@ -189,8 +189,17 @@ CutPlanWindow::CutPlanWindow(JobSheet &sheet, SheetWindow::Dialogs dialogs, QWid
         }
     };
     connect(&m_sheet, &JobSheet::totalsChanged, this, changed);
+    connect(&m_sheet, &QAbstractItemModel::modelReset, this, [this] { m_defaults.clear(); });
     connect(&m_sheet, &QAbstractItemModel::modelReset, this, changed);
     connect(&m_sheet, &QAbstractItemModel::rowsMoved, this, changed);
+    // The groups stay as they are; the current one's boxes show the change.
+    connect(&m_sheet, &JobSheet::cutSettingsChanged, this, [this] {
+        if (m_planned) {
+            m_stale = true;
+            showNotes();
+        }
+        showSettings();
+    });
     const auto title = [this](const QString &job) {
         setWindowTitle(QStringLiteral("%1 – Cutting plan").arg(job.isEmpty() ? QStringLiteral("Untitled job") : job));
     };
@@ -269,7 +278,7 @@ void CutPlanWindow::showSettings()
         return;
     }
     const CutGroup &group = m_purchases.plans()[std::size_t(row)].group;
-    const CutSettings settings = LoadCutSettings(group, m_sheet.separator());
+    const CutSettings settings = settingsOf(group);
     m_settingsFor->setText(QStringLiteral("For %1:").arg(group.title()));
     m_stock->setText(settings.stock);
     m_offcuts->setText(settings.offcuts);
@@ -289,11 +298,26 @@ void CutPlanWindow::commitSettings()
     const CutGroup &group = m_purchases.plans()[std::size_t(row)].group;
     const CutSettings settings{m_stock->text(), m_offcuts->text(), m_kerf->text(), m_minOffcut->text(),
                                m_timeLimit->text()};
+    // On the sheet, one change that Undo takes back; in QSettings, the
+    // defaults of the next sheet that has none.
+    if (settings != settingsOf(group))
+        m_sheet.setCutSettings(group.key(), settings, group.title());
     if (settings != LoadCutSettings(group, m_sheet.separator()))
         SaveCutSettings(group, settings, m_sheet.separator());
     const auto made = MakeCutRequest(group, settings, m_sheet.separator());
     const QString *fault = std::get_if<QString>(&made);
     Announce(m_settingsFault, fault ? *fault : QString());
+}
+
+CutSettings CutPlanWindow::settingsOf(const CutGroup &group) const
+{
+    const QString key = group.key();
+    if (const auto found = m_sheet.cutSettings().constFind(key); found != m_sheet.cutSettings().cend())
+        return *found;
+    auto known = m_defaults.constFind(key);
+    if (known == m_defaults.cend())
+        known = m_defaults.insert(key, LoadCutSettings(group, m_sheet.separator()));
+    return *known;
 }
 
 bool CutPlanWindow::workOut()
@@ -314,7 +338,7 @@ bool CutPlanWindow::workOut()
     for (GroupPlan &plan : plans) {
         if (!plan.fault.isEmpty())
             continue;
-        auto made = MakeCutRequest(plan.group, LoadCutSettings(plan.group, m_sheet.separator()), m_sheet.separator());
+        auto made = MakeCutRequest(plan.group, settingsOf(plan.group), m_sheet.separator());
         if (QString *fault = std::get_if<QString>(&made))
             plan.fault = *fault;
         else
@@ -396,7 +420,7 @@ void CutPlanWindow::showNotes()
     if (!m_leftOut.isEmpty())
         notes << QStringLiteral("%1 left out: plates, flanges and transition pieces have no cut length.")
                      .arg(LinesText(m_leftOut));
-    notes << QStringLiteral("The plan is worked out again from the sheet; the settings are kept on this computer.");
+    notes << QStringLiteral("The plan is worked out again from the sheet; the settings are saved with the sheet.");
     Announce(m_notes, notes.join(u'\n'));
 }
 

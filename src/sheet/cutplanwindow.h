@@ -10,6 +10,7 @@
 #include "sheet/sheetwindow.h"
 
 #include <QFutureWatcher>
+#include <QHash>
 #include <QWidget>
 
 #include <atomic>
@@ -63,6 +64,9 @@ private:
     void showGroups();
     void showSettings();
     void commitSettings();
+    // The sheet's settings of the group, else the last used on this computer
+    // as they were when the window first showed the sheet's group.
+    CutSettings settingsOf(const CutGroup &group) const;
     void finished();
     void copy();
     void showNotes();
@@ -74,6 +78,9 @@ private:
     PurchaseModel m_purchases;
     CutPlanModel m_bars;
     QList<int> m_leftOut;
+    // The defaults as first read for the sheet shown: a change saves new
+    // ones, yet once it is undone the boxes must show those before it.
+    mutable QHash<QString, CutSettings> m_defaults;
     bool m_planned = false; // the models hold a plan, not only the groups
     bool m_stale = false;   // the sheet changed since
     bool m_working = false;

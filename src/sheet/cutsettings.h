@@ -1,26 +1,14 @@
-// A cutting group's settings as the estimator types them, kept between
-// sessions in QSettings under the group's key, and the planner's request
-// made from them.
+// A cutting group's settings kept between sessions in QSettings under the
+// group's key, as the defaults of a sheet that has none for the group, and
+// the planner's request made from them.
 #pragma once
 
 #include "sheet/cutgroups.h"
+#include "sheet/cutsettingstext.h"
 
 #include <variant>
 
 namespace msweight {
-
-struct CutSettings
-{
-    // Stock lengths in m, each with an optional count: "12, 6", "12 x 4; 6".
-    QString stock;
-    // Offcuts in stock in m with their counts, used first: "3.5 x 2, 2.2".
-    QString offcuts;
-    QString kerfMm;     // the saw's kerf in mm
-    QString minOffcutM; // the shortest offcut worth keeping, in m
-    QString timeLimitS; // the search's limit for the group, in s
-
-    bool operator==(const CutSettings &) const = default;
-};
 
 // Rolled sections 12 m, the rest 6 m; 3 mm kerf, 0.5 m, 2 s, written with
 // `separator`.

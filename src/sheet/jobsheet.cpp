@@ -191,6 +191,13 @@ void JobSheet::moveLine(int from, int to)
     m_undo.push(new MoveCommand(*this, from, to, QStringLiteral("Move line %1").arg(from + 1)));
 }
 
+void JobSheet::setCutSettings(const QString &key, const CutSettings &settings, const QString &title)
+{
+    const auto found = m_cutSettings.constFind(key);
+    if (found == m_cutSettings.cend() || *found != settings)
+        m_undo.push(new CutSettingsCommand(*this, key, settings, QStringLiteral("Cutting settings of %1").arg(title)));
+}
+
 void JobSheet::insertRaw(int row, const std::vector<SheetLine> &lines)
 {
     beginInsertRows({}, row, row + int(lines.size()) - 1);
@@ -263,6 +270,15 @@ void JobSheet::setRateUnitRaw(const QString &name)
     emit headerDataChanged(Qt::Horizontal, RateColumn, AmountColumn);
     emit rateUnitChanged(m_rateUnit);
     emit totalsChanged();
+}
+
+void JobSheet::setCutSettingsRaw(const QString &key, const std::optional<CutSettings> &settings)
+{
+    if (settings)
+        m_cutSettings.insert(key, *settings);
+    else
+        m_cutSettings.remove(key);
+    emit cutSettingsChanged();
 }
 
 void JobSheet::reworkAll(bool rateOfTheSheetOnly)
@@ -353,7 +369,7 @@ QString JobSheet::amountTotalText() const
 
 SheetContents JobSheet::contents() const
 {
-    SheetContents contents{m_jobName, m_sheetRate, {}, m_rateUnit};
+    SheetContents contents{m_jobName, m_sheetRate, {}, m_rateUnit, m_cutSettings};
     contents.lines.reserve(m_lines.size());
     for (const Entry &entry : m_lines)
         contents.lines.push_back(entry.line);
@@ -380,6 +396,7 @@ void JobSheet::replace(SheetContents contents)
     m_amount = {};
     m_withoutWeight = m_withoutAmount = m_ownRates = 0;
     m_rateUnit = contents.rateUnit;
+    m_cutSettings = std::move(contents.cutSettings);
     m_lines.reserve(contents.lines.size());
     for (SheetLine &line : contents.lines) {
         Entry &entry = m_lines.emplace_back(Entry{std::move(line), {}});
@@ -391,6 +408,7 @@ void JobSheet::replace(SheetContents contents)
     emit jobNameChanged(m_jobName);
     emit sheetRateChanged(m_sheetRate);
     emit rateUnitChanged(m_rateUnit);
+    emit cutSettingsChanged();
     emit totalsChanged();
 }
 

@@ -77,12 +77,16 @@ public:
     void setRateUnit(RateUnit unit);
     void removeLines(QList<int> rows);
     void moveLine(int from, int to);
+    // The cutting plan's settings of the group `key` (CutGroup::key()); the
+    // group's `title` names the change in the Undo menu.
+    void setCutSettings(const QString &key, const CutSettings &settings, const QString &title);
 
     const SheetLine &line(int row) const { return m_lines[std::size_t(row)].line; }
     const LineResult &result(int row) const { return m_lines[std::size_t(row)].result; }
     const QString &jobName() const { return m_jobName; }
     const QString &sheetRate() const { return m_sheetRate; }
     RateUnit rateUnit() const { return m_rateUnit; }
+    const QMap<QString, CutSettings> &cutSettings() const { return m_cutSettings; }
     // "Rate per kg", "Rate (₹ per t)".
     QString rateCaption() const;
     // The sheet rate's failure, when it does not convert.
@@ -109,12 +113,14 @@ signals:
     void jobNameChanged(const QString &name);
     void sheetRateChanged(const QString &rate);
     void rateUnitChanged(msweight::RateUnit unit);
+    void cutSettingsChanged();
 
 private:
     friend class LinesCommand;
     friend class LineCommand;
     friend class SheetFieldCommand;
     friend class MoveCommand;
+    friend class CutSettingsCommand;
 
     struct Entry
     {
@@ -129,6 +135,7 @@ private:
     void setJobNameRaw(const QString &name);
     void setSheetRateRaw(const QString &rate);
     void setRateUnitRaw(const QString &name);
+    void setCutSettingsRaw(const QString &key, const std::optional<CutSettings> &settings);
     void reworkAll(bool rateOfTheSheetOnly);
 
     void count(const Entry &entry, int sign);
@@ -141,6 +148,7 @@ private:
     QString m_jobName;
     QString m_sheetRate;
     RateUnit m_rateUnit = RateUnit::PerKg;
+    QMap<QString, CutSettings> m_cutSettings;
     FigureFormat m_figures;
     std::vector<Entry> m_lines;
     ExactSum m_weight;

@@ -106,4 +106,28 @@ private:
     int m_to;
 };
 
+// A group's cutting settings; a group the sheet had none for has none again
+// when undone.
+class CutSettingsCommand : public QUndoCommand
+{
+public:
+    CutSettingsCommand(JobSheet &sheet, QString key, CutSettings after, const QString &text)
+        : QUndoCommand(text)
+        , m_sheet(sheet)
+        , m_key(std::move(key))
+        , m_after(std::move(after))
+    {
+        if (const auto found = sheet.cutSettings().constFind(m_key); found != sheet.cutSettings().cend())
+            m_before = *found;
+    }
+    void redo() override { m_sheet.setCutSettingsRaw(m_key, m_after); }
+    void undo() override { m_sheet.setCutSettingsRaw(m_key, m_before); }
+
+private:
+    JobSheet &m_sheet;
+    QString m_key;
+    std::optional<CutSettings> m_before;
+    CutSettings m_after;
+};
+
 } // namespace msweight

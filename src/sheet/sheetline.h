@@ -5,8 +5,10 @@
 
 #include "calc/calculations.h"
 #include "catalogue/item.h"
+#include "sheet/cutsettingstext.h"
 #include "sheet/figures.h"
 
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -35,6 +37,9 @@ struct SheetContents
     QString sheetRate; // as typed; may be empty
     std::vector<SheetLine> lines;
     RateUnit rateUnit = RateUnit::PerKg; // of the sheet's rate and the lines' own
+    // The cutting plan's settings of each group, by CutGroup::key(); also of
+    // groups that have no line left, which Undo may bring back.
+    QMap<QString, CutSettings> cutSettings = {};
 
     bool operator==(const SheetContents &) const = default;
 };
